@@ -1,0 +1,4 @@
+# 32-bit Windows: the architecture Setup.exe ships for.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(SETUP_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

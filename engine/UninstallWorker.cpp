@@ -1,0 +1,51 @@
+#include "engine/PayloadCatalog.h"
+#include "engine/PayloadPaths.h"
+#include "engine/SystemPaths.h"
+#include "engine/WorkerSupport.h"
+#include "engine/Workers.h"
+#include "lang/LangFile.h"
+#include "registry/ProductRecord.h"
+#include "system/ImeLayout.h"
+#include "system/Shortcut.h"
+#include "ui/WizardCommand.h"
+#include <windows.h>
+
+bool DeleteFileIfPresent(const char* path) {
+    if (DeleteFileA(path)) return true;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path, &found);
+    if (search == INVALID_HANDLE_VALUE) return true;  // nothing of that name: already gone
+    FindClose(search);
+    return false;
+}
+
+unsigned __stdcall UninstallWorker(void*) {
+    SetProgressRange(110);
+    std::string caption = LoadLangString("MAIN", "DIALOG_TITLE");
+    std::string error = LoadLangString("MSG", "6");
+    char path[SETUP_MAX_PATH + 1];
+
+    for (int row = 0; row < PAYLOAD_FILE_COUNT; ++row) {
+        bool built = row == 0 ? BuildSystemFilePath(path, g_payloadFiles[row])
+                              : BuildImeFolderPath(path, g_payloadFiles[row]);
+        if (!built || !DeleteFileIfPresent(path)) return FailWorker(error, caption);
+        AdvanceProgress();
+    }
+    for (int row = 0; row < DRIVER_FILE_COUNT; ++row) {
+        if (!BuildSystemFilePath(path, g_driverFiles[row]) || !DeleteFileIfPresent(path))
+            return FailWorker(error, caption);
+        AdvanceProgress();
+    }
+
+    if (BuildImeFolderPath(path, "")) RemoveDirectoryA(path);  // stays when foreign files remain
+    AdvanceProgress();
+
+    RemoveImeLayout(HKEY_LOCAL_MACHINE);
+    DeleteProductKey();
+    AdvanceProgress();
+
+    RemoveProgramShortcut();
+    SetProgressPosition(110);
+    SendWizardCommand(CMD_SHOW_FINISH, OP_UNINSTALL);
+    return 1;
+}

@@ -1,0 +1,25 @@
+#include "engine/WorkerSupport.h"
+#include "app/SetupGlobals.h"
+#include "engine/Workers.h"
+#include <commctrl.h>
+
+void SetProgressRange(int maximum) {
+    SendMessageA(SetupGlobals.progressControl, PBM_SETRANGE, 0, MAKELPARAM(0, maximum));
+    SendMessageA(SetupGlobals.progressControl, PBM_SETSTEP, PROGRESS_STEP, 0);
+}
+
+void SetProgressPosition(int position) {
+    SendMessageA(SetupGlobals.progressControl, PBM_SETPOS, position, 0);
+}
+
+void AdvanceProgress() {
+    LRESULT position = SendMessageA(SetupGlobals.progressControl, PBM_GETPOS, 0, 0);
+    SetProgressPosition(static_cast<int>(position) + PROGRESS_STEP);
+}
+
+unsigned FailWorker(const std::string& text, const std::string& caption) {
+    MessageBoxA(SetupGlobals.progressControl, text.c_str(), caption.c_str(), MB_OK | MB_ICONHAND);
+    SetupGlobals.g_closeConfirm = false;
+    SendMessageA(SetupGlobals.frameWindow, WM_CLOSE, 0, 0);
+    return 0;
+}

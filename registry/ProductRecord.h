@@ -1,0 +1,21 @@
+// The product's registry record and the registry routines every value goes through.
+#pragma once
+#include <windows.h>
+
+#define PRODUCT_KEY       "Software\\Quorvel\\ZkV4Ivi"
+#define MAKER_KEY         "Software\\Quorvel"
+#define PRODUCT_KEY_NAME  "ZkV4Ivi"
+#define SETUP_VERSION     21100u
+
+enum InstalledState {
+    INSTALLED_NONE = 1, INSTALLED_OLDER = 2, INSTALLED_SAME = 3, INSTALLED_NEWER = 4
+};
+
+
+int ReadRegValue(HKEY root, const char* valueName, DWORD expectedType, void* buffer,
+                 DWORD* size, const char* subKey);
+int WriteRegValue(HKEY root, const char* valueName, DWORD type, const void* data,
+                  DWORD dataSize, const char* subKey);
+int WriteProductValue(const char* valueName, DWORD type, const void* data, DWORD dataSize);
+int GetInstalledState();
+int DeleteProductKey();

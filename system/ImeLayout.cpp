@@ -1,0 +1,84 @@
+#include "system/ImeLayout.h"
+#include "engine/SystemPaths.h"
+#include "lang/LangFile.h"
+#include "registry/ProductRecord.h"
+#include "system/HexText.h"
+#include <imm.h>
+#include <cstring>
+
+namespace {
+const char* const kLayoutListPrefixes[] = {
+    "ControlSet001\\Control\\Keyboard Layouts\\",
+    "ControlSet002\\Control\\Keyboard Layouts\\",
+    "ControlSet003\\Control\\Keyboard Layouts\\",
+    "CurrentControlSet\\Control\\Keyboard Layouts\\"};
+
+void DeleteSystemLayoutKeys(HKEY system, const char* handleText) {
+    for (const char* prefix : kLayoutListPrefixes) {
+        char path[129];
+        std::size_t a = std::strlen(prefix), b = std::strlen(handleText);
+        if (a + b >= sizeof(path)) continue;
+        std::memcpy(path, prefix, a);
+        std::memcpy(path + a, handleText, b + 1);
+        RegDeleteKeyA(system, path);  // missing control sets are passed over
+    }
+}
+
+// Deletes the first REG_SZ preload value whose data equals handleText, ignoring case.
+int PurgePreloadEntry(const char* handleText) {
+    HKEY preload;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, PRELOAD_KEY, 0, KEY_ALL_ACCESS, &preload) != ERROR_SUCCESS)
+        return 0;
+    DWORD count = 0;
+    if (RegQueryInfoKeyA(preload, NULL, NULL, NULL, NULL, NULL, NULL, &count, NULL, NULL, NULL,
+                         NULL) != ERROR_SUCCESS) {
+        RegCloseKey(preload);
+        return 0;
+    }
+    for (DWORD index = 0; index < count; ++index) {
+        char name[256];
+        BYTE data[256];
+        DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
+        name[0] = '\0';
+        data[0] = 0;
+        if (RegEnumValueA(preload, index, name, &nameSize, NULL, &type, data, &dataSize) != ERROR_SUCCESS)
+            continue;
+        if (type != REG_SZ) continue;
+        // The data need not carry a terminator; compare within what was read.
+        char text[257];
+        std::memcpy(text, data, dataSize);
+        text[dataSize] = '\0';
+        if (lstrcmpiA(text, handleText) == 0) {
+            RegDeleteValueA(preload, name);
+            break;
+        }
+    }
+    RegCloseKey(preload);
+    return 1;
+}
+}  // namespace
+
+uint32_t InstallImeLayout() {
+    char path[MAX_PATH + 1];
+    if (!BuildSystemFilePath(path, "ZkV4Ivi.ime")) return 0;
+    std::string layoutText = LoadLangString("MAIN", "IME_NAME");
+    return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(ImmInstallIMEA(path, layoutText.c_str())));
+}
+
+int RemoveImeLayout(HKEY root) {
+    char handleText[9] = {0};
+    DWORD size = sizeof(handleText);
+    if (!ReadRegValue(root, "ImeHKL", REG_SZ, handleText, &size, PRODUCT_KEY)) return 0;
+    if (std::memchr(handleText, '\0', sizeof(handleText)) == NULL) return 0;
+    uint32_t handle = ParseHex(handleText, std::strlen(handleText));
+    if (handle == 0) return 0;
+
+    UnloadKeyboardLayout(reinterpret_cast<HKL>(static_cast<UINT_PTR>(handle)));
+
+    HKEY system;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM", 0, KEY_ALL_ACCESS, &system) != ERROR_SUCCESS)
+        return 0;
+    DeleteSystemLayoutKeys(system, handleText);
+    RegCloseKey(system);
+    return PurgePreloadEntry(handleText);
+}

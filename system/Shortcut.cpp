@@ -1,0 +1,105 @@
+#include "system/Shortcut.h"
+#include "app/HostClassification.h"
+#include "app/SetupGlobals.h"
+#include "engine/PayloadCatalog.h"
+#include "engine/PayloadPaths.h"
+#include "engine/SystemPaths.h"
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+namespace {
+const UINT kNotifyFlags = SHCNF_PATHA | SHCNF_FLUSH;
+
+int ProgramsFolderCsidl() {
+    return SetupGlobals.osClass < OS_NT_NEWER ? CSIDL_PROGRAMS : CSIDL_COMMON_PROGRAMS;
+}
+
+int LangRow() {
+    int row = SetupGlobals.langIndex;
+    return (row >= 0 && row < 3) ? row : 2;
+}
+
+// Programs folder + the product folder of the current language.
+bool BuildProductFolder(char* out) {
+    char programs[SETUP_MAX_PATH + 1];
+    if (!GetShellFolderPath(ProgramsFolderCsidl(), programs)) return false;
+    return JoinPath(out, programs, ShortcutFolderNames[LangRow()]);
+}
+
+// The one entry of the shortcut list: the help file in the IME folder.
+const char* HelpFileName() {
+    return g_payloadFiles[1];
+}
+}  // namespace
+
+void NotifyShellPath(long event, const char* path) {
+    SHChangeNotify(event, kNotifyFlags, path, NULL);
+    char parent[SETUP_MAX_PATH + 1];
+    GetParentDirectory(path, parent);
+    SHChangeNotify(SHCNE_UPDATEDIR | SHCNE_INTERRUPT, kNotifyFlags, parent, NULL);
+}
+
+int GetShellFolderPath(int csidl, char* out) {
+    out[0] = '\0';
+    LPITEMIDLIST list = NULL;
+    if (SHGetSpecialFolderLocation(NULL, csidl, &list) != S_OK) return 0;
+    BOOL ok = SHGetPathFromIDListA(list, out);
+    CoTaskMemFree(list);
+    return ok ? 1 : 0;
+}
+
+int CreateShellFolder(const char* path) {
+    if (!CreateDirectoryPath(path)) return 0;
+    NotifyShellPath(SHCNE_MKDIR | SHCNE_INTERRUPT, path);
+    return 1;
+}
+
+int CreateShellLink(const char* target, const char* linkPath) {
+    IShellLinkA* link = NULL;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return 0;
+    link->SetPath(target);
+    char workingDirectory[SETUP_MAX_PATH + 1];
+    GetParentDirectory(target, workingDirectory);
+    link->SetWorkingDirectory(workingDirectory);
+
+    IPersistFile* file = NULL;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        link->Release();
+        return 0;
+    }
+    WCHAR wide[SETUP_MAX_PATH + 1] = {0};
+    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, wide, SETUP_MAX_PATH + 1);
+    HRESULT saved = file->Save(wide, 2);
+    file->Release();
+    link->Release();
+    if (saved != S_OK) return 0;
+    NotifyShellPath(SHCNE_CREATE | SHCNE_INTERRUPT, linkPath);
+    return 1;
+}
+
+int CreateProgramShortcut() {
+    if (SetupGlobals.osClass == OS_UNKNOWN) return 0;
+    if (CoInitialize(NULL) != S_OK) return 0;
+    int result = 0;
+    char folder[SETUP_MAX_PATH + 1], target[SETUP_MAX_PATH + 1], link[SETUP_MAX_PATH + 1];
+    if (BuildProductFolder(folder) && CreateShellFolder(folder) &&
+        BuildImeFolderPath(target, HelpFileName()) &&
+        JoinPath(link, folder, ShortcutLinkNames[LangRow()]))
+        result = CreateShellLink(target, link);
+    CoUninitialize();
+    return result;
+}
+
+int RemoveProgramShortcut() {
+    if (SetupGlobals.osClass == OS_UNKNOWN) return 0;
+    char folder[SETUP_MAX_PATH + 1], link[SETUP_MAX_PATH + 1];
+    if (!BuildProductFolder(folder)) return 0;
+    if (!JoinPath(link, folder, ShortcutLinkNames[LangRow()])) return 0;
+    if (!DeleteFileA(link)) return 0;
+    RemoveDirectoryA(folder);  // stays when the user put other files into it
+    return 1;
+}

@@ -1,0 +1,16 @@
+// The last page of every operation: the result, and Close.
+#pragma once
+#include "ui/WizardPage.h"
+
+class CFinishPage : public CWizardPage {
+public:
+    CFinishPage(HWND parent, int operation);
+
+protected:
+    BOOL OnInitDialog() override;
+    std::string BannerTitle() override;
+    void OnButton(int id) override;
+
+private:
+    int m_operation;
+};

@@ -1,0 +1,15 @@
+// The page that holds the progress bar while a worker runs.
+#pragma once
+#include "ui/WizardPage.h"
+
+class CProgressPage : public CWizardPage {
+public:
+    CProgressPage(HWND parent, int operation);
+
+protected:
+    BOOL OnInitDialog() override;
+    std::string BannerTitle() override;
+
+private:
+    int m_operation;
+};
