@@ -1,0 +1,72 @@
+#include "RegistryFixture.h"
+
+namespace testreg {
+void DeleteTree(HKEY root, const std::string& path) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    char name[256];
+    for (;;) {
+        DWORD size = sizeof(name);
+        if (RegEnumKeyExA(key, 0, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
+        DeleteTree(key, name);
+    }
+    RegCloseKey(key);
+    RegDeleteKeyA(root, path.c_str());
+}
+
+bool KeyExists(HKEY root, const std::string& path) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool ValueExists(HKEY root, const std::string& path, const std::string& name) {
+    return GetRaw(root, path, name).has_value();
+}
+
+void SetValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
+              const void* data, DWORD size) {
+    HKEY key;
+    if (RegCreateKeyExA(root, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value) {
+    SetValue(root, path, name, REG_DWORD, &value, sizeof(value));
+}
+
+void SetString(HKEY root, const std::string& path, const std::string& name, const std::string& text,
+               DWORD type, bool withNul) {
+    SetValue(root, path, name, type, text.c_str(), static_cast<DWORD>(text.size() + (withNul ? 1 : 0)));
+}
+
+std::optional<DWORD> GetDword(HKEY root, const std::string& path, const std::string& name) {
+    DWORD type = 0;
+    std::optional<std::string> raw = GetRaw(root, path, name, &type);
+    if (!raw || type != REG_DWORD || raw->size() != sizeof(DWORD)) return std::nullopt;
+    DWORD value;
+    memcpy(&value, raw->data(), sizeof(value));
+    return value;
+}
+
+std::optional<std::string> GetRaw(HKEY root, const std::string& path, const std::string& name, DWORD* type) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    DWORD size = 0, valueType = 0;
+    std::optional<std::string> result;
+    if (RegQueryValueExA(key, name.c_str(), NULL, &valueType, NULL, &size) == ERROR_SUCCESS) {
+        std::string data(size, '\0');
+        if (RegQueryValueExA(key, name.c_str(), NULL, &valueType, reinterpret_cast<BYTE*>(&data[0]),
+                             &size) == ERROR_SUCCESS) {
+            data.resize(size);
+            result = data;
+            if (type) *type = valueType;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+}  // namespace testreg
