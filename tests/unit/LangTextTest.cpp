@@ -1,0 +1,78 @@
+// Text rules of the language files: the line-break escape, the product-name formatter and
+// the file names per language.
+#include "lang/LangText.h"
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <vector>
+
+namespace {
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+TEST(ExpandLineBreaks, BackslashNBecomesLineFeed) {
+    const TextCase cases[] = {
+        {"first\\nsecond", "first\nsecond"},
+        {"C:\\new", "C:\new"},  // a path in a value loses its backslash and n as well
+        {"ends in\\", "ends in\\"},
+        {"\\n\\n", "\n\n"},
+        {"a\\\\nb", "a\\\nb"},  // the second backslash pairs with n
+        {"\\N and \\t stay", "\\N and \\t stay"},
+        {"n\\", "n\\"},
+        {"no escape", "no escape"},
+        {"", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(ExpandLineBreaks(c.input), c.expected) << c.input;
+}
+
+struct FormatCase {
+    const char* format;
+    const char* product;
+    const char* expected;
+};
+
+TEST(FormatWithProduct, OnlyTheFirstSAndDoublePercentAreInterpreted) {
+    const FormatCase cases[] = {
+        {"Welcome to %s Setup", "Zk", "Welcome to Zk Setup"},
+        {"%s and %s", "Zk", "Zk and %s"},
+        {"%d files of %s", "Zk", "%d files of Zk"},
+        {"%s at 50%", "Zk", "Zk at 50%"},
+        {"%", "Zk", "%"},
+        {"%%s", "Zk", "%s"},
+        {"100%%%s", "Zk", "100%Zk"},
+        {"%5s|%S|%n", "Zk", "%5s|%S|%n"},
+        {"no placeholder", "Zk", "no placeholder"},
+        {"Install %s now", "A%sB", "Install A%sB now"},
+        {"Install %s now", "%d%%", "Install %d%% now"},
+        {"[%s]", "", "[]"},
+        {"", "Zk", ""},
+    };
+    for (const FormatCase& c : cases)
+        EXPECT_EQ(FormatWithProduct(c.format, c.product), c.expected) << c.format << " / " << c.product;
+}
+
+// Texts that keep to the rule of the language files (one "%s", "%%" for a percent sign) look
+// exactly as printf-style formatting would make them.
+TEST(FormatWithProduct, ContractTextsMatchPrintf) {
+    const char* formats[] = {
+        "%s", "Welcome to %s Setup", "%s has been installed.", "100%% of %s",
+        "%%%s%%", "\xBB\xB6\xD3\xAD\xCA\xB9\xD3\xC3 %s \xB0\xB2\xD7\xB0", "%s\nsecond line",
+        "%% first, then %s", "no name, only 5%%"};
+    const char* products[] = {"Zk IME 2006", "\xD6\xC7\xC4\xDC" "Zk", "50% off", "%s%d", ""};
+    for (const char* format : formats)
+        for (const char* product : products) {
+            std::vector<char> buffer(512);
+            int length = std::snprintf(buffer.data(), buffer.size(), format, product);
+            ASSERT_GE(length, 0);
+            EXPECT_EQ(FormatWithProduct(format, product), std::string(buffer.data(), length))
+                << format << " / " << product;
+        }
+}
+
+TEST(LangFileName, RowPerLanguageAndEnglishOutsideTheTable) {
+    const struct { int index; const char* name; } cases[] = {
+        {0, "0804.lng"}, {1, "0404.lng"}, {2, "0409.lng"}, {3, "0409.lng"}, {-1, "0409.lng"}};
+    for (const auto& c : cases) EXPECT_STREQ(LangFileName(c.index), c.name) << c.index;
+}
+}  // namespace
