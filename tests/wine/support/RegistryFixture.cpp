@@ -69,4 +69,32 @@ std::optional<std::string> GetRaw(HKEY root, const std::string& path, const std:
     RegCloseKey(key);
     return result;
 }
+
+std::vector<std::string> SubkeyNames(HKEY root, const std::string& path) {
+    std::vector<std::string> names;
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD size = sizeof(name);
+        if (RegEnumKeyExA(key, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
+        names.emplace_back(name, size);
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+std::vector<std::string> ValueNames(HKEY root, const std::string& path) {
+    std::vector<std::string> names;
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD size = sizeof(name);
+        if (RegEnumValueA(key, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
+        names.emplace_back(name, size);
+    }
+    RegCloseKey(key);
+    return names;
+}
 }  // namespace testreg

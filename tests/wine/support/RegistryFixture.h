@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace testreg {
 void DeleteTree(HKEY root, const std::string& path);
@@ -19,4 +20,8 @@ std::optional<DWORD> GetDword(HKEY root, const std::string& path, const std::str
 // Raw bytes of a value and its type; nullopt when missing.
 std::optional<std::string> GetRaw(HKEY root, const std::string& path, const std::string& name,
                                   DWORD* type = nullptr);
+
+// Names of the subkeys and of the values of a key, in the registry's enumeration order.
+std::vector<std::string> SubkeyNames(HKEY root, const std::string& path);
+std::vector<std::string> ValueNames(HKEY root, const std::string& path);
 }  // namespace testreg

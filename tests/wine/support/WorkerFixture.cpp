@@ -1,0 +1,67 @@
+#include "WorkerFixture.h"
+#include "LayoutRegistry.h"
+#include "ProductFiles.h"
+#include "RegistryFixture.h"
+#include "StartMenu.h"
+#include "app/HostClassification.h"
+#include "app/SetupGlobals.h"
+#include "registry/ProductRecord.h"
+#include "system/Shortcut.h"
+#include <shlobj.h>
+
+void WorkerFixture::SetUp() {
+    m_lang.Write("0409.lng", testtext::EnglishFile());
+    SetupGlobals.langIndex = 2;
+    SetupGlobals.osClass = OS_WINXP;
+    SetupGlobals.g_closeConfirm = true;
+    SetupGlobals.imeHklText[0] = '\0';
+    ResetSystem();
+}
+
+void WorkerFixture::TearDown() {
+    ResetSystem();
+}
+
+void WorkerFixture::ResetSystem() {
+    testfiles::RemoveAllRows();
+    testreg::DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Quorvel");
+    testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quorvel");
+    testlayout::ResetLayouts();
+    teststartmenu::RemoveMakerFolders();
+}
+
+std::optional<std::string> WorkerFixture::StoredHandle() {
+    DWORD type = 0;
+    std::optional<std::string> raw = testreg::GetRaw(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "ImeHKL", &type);
+    if (!raw || type != REG_SZ) return std::nullopt;
+    return raw;
+}
+
+std::optional<DWORD> WorkerFixture::StoredVersion() {
+    return testreg::GetDword(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Version");
+}
+
+std::string WorkerFixture::MakerStartMenuFolder() {
+    return teststartmenu::ProgramsFolder(CSIDL_PROGRAMS) + "\\Quorvel";
+}
+
+std::string WorkerFixture::EnglishStartMenuFolder() {
+    return MakerStartMenuFolder() + "\\Zk IME 2006 Professional Edition\\";
+}
+
+std::string WorkerFixture::EnglishShortcut() {
+    return EnglishStartMenuFolder() + "Help.lnk";
+}
+
+int WorkerFixture::CreateShortcutOnFreshThread() {
+    int result = -1;
+    teststartmenu::RunOnFreshThread([&] { result = CreateProgramShortcut(); });
+    return result;
+}
+
+void RecordEarlierLayout(const std::string& handleText) {
+    testlayout::CreateLayoutKey("CurrentControlSet", handleText);
+    testlayout::CreateLayoutKey("ControlSet001", handleText);
+    testlayout::AddPreload({"2", REG_SZ, handleText});
+    testreg::SetString(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "ImeHKL", handleText);
+}
