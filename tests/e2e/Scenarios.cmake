@@ -1,0 +1,59 @@
+# The end-to-end scenarios, one CTest test per row, each in a fresh prefix.
+
+# Wine takes the code page from LC_ALL even when the locale is not built, but then cannot
+# give files names outside ASCII (the Chinese Start-menu folder): build the three locales.
+set(E2E_LOCALES ${CMAKE_BINARY_DIR}/locales)
+set(locale_outputs "")
+foreach(locale zh_CN zh_TW en_US)
+  set(out ${E2E_LOCALES}/${locale}.UTF-8)
+  add_custom_command(OUTPUT ${out}/LC_CTYPE
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${E2E_LOCALES}
+    COMMAND localedef -i ${locale} -f UTF-8 ${out}
+    COMMENT "Building the ${locale}.UTF-8 locale")
+  list(APPEND locale_outputs ${out}/LC_CTYPE)
+endforeach()
+add_custom_target(e2e_locales ALL DEPENDS ${locale_outputs})
+add_dependencies(e2e_driver e2e_locales)
+
+# The files the product's payload was built from, to compare installed files with.
+load_cache(${SETUP_PRODUCT_DIR} READ_WITH_PREFIX PRODUCT_ SETUP_PAYLOAD_DIR)
+if(PRODUCT_SETUP_PAYLOAD_DIR)
+  set(E2E_PAYLOAD_DIR ${PRODUCT_SETUP_PAYLOAD_DIR})
+else()
+  set(E2E_PAYLOAD_DIR ${SETUP_PRODUCT_DIR}/generated/sample-payload)
+endif()
+set(E2E_SHOTS ${CMAKE_BINARY_DIR}/screenshots)
+
+# test name               language  labels     scenario and its arguments
+set(E2E_TABLE
+  "second_instance          zh_CN   e2e        second_instance"
+  "driver_file_win98        en_US   e2e        driver_file win98"
+  "driver_file_winxp        en_US   e2e        driver_file winxp"
+  "driver_file_win10        en_US   e2e        driver_file win10"
+  "close_question           zh_TW   e2e        close_question"
+  "driver_unwritable        zh_CN   e2e        driver_unwritable"
+  "install_zh_CN            zh_CN   e2e        install winxp"
+  "install_zh_TW            zh_TW   e2e        install nt40"
+  "install_en_US            en_US   e2e        install win10"
+  "cancel_progress_no       zh_CN   e2e        cancel_progress no"
+  "cancel_progress_yes      en_US   e2e        cancel_progress yes"
+  "lifecycle_zh_CN          zh_CN   e2e,shots  lifecycle winxp"
+  "lifecycle_zh_TW          zh_TW   e2e,shots  lifecycle win98"
+  "lifecycle_en_US          en_US   e2e,shots  lifecycle win10"
+  "matrix_zh_CN             zh_CN   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
+  "matrix_zh_TW             zh_TW   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
+  "matrix_en_US             en_US   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10")
+
+foreach(row IN LISTS E2E_TABLE)
+  string(REGEX REPLACE " +" ";" fields "${row}")
+  list(POP_FRONT fields name language labels)
+  string(REPLACE "," ";" labels "${labels}")
+  set(command ${RUN_IN_PREFIX} ${WINE_TEMPLATE} $<TARGET_FILE:e2e_driver> ${fields})
+  if("shots" IN_LIST labels)
+    # A display of its own, so that no other test's window covers the pictures.
+    set(command ${CMAKE_CURRENT_LIST_DIR}/with-screenshots.sh ${E2E_SHOTS} ${command})
+  endif()
+  add_test(NAME e2e_${name} COMMAND ${command})
+  set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine_prefix LABELS "${labels}" TIMEOUT 600
+    ENVIRONMENT "LC_ALL=${language}.UTF-8;LOCPATH=${E2E_LOCALES};E2E_PRODUCT_DIR=${SETUP_PRODUCT_DIR};E2E_SOURCE_DIR=${CMAKE_SOURCE_DIR};E2E_PAYLOAD_DIR=${E2E_PAYLOAD_DIR}")
+endforeach()

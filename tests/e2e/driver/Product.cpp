@@ -1,0 +1,363 @@
+#include "driver/Product.h"
+#include "driver/Check.h"
+#include "driver/SetupProcess.h"
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <cstdlib>
+#include <map>
+
+namespace e2e {
+
+// ---- languages -----------------------------------------------------------------------
+
+Lang CurrentLang() {
+    switch (GetOEMCP()) {
+    case 936: return Lang::SimplifiedChinese;
+    case 950: return Lang::TraditionalChinese;
+    default: return Lang::English;
+    }
+}
+
+const char* LangTag(Lang lang) {
+    switch (lang) {
+    case Lang::SimplifiedChinese: return "zh_CN";
+    case Lang::TraditionalChinese: return "zh_TW";
+    default: return "en_US";
+    }
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), NULL, 0);
+    std::wstring out(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
+    return out;
+}
+
+namespace {
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string Trim(const std::string& text) {
+    size_t begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string::npos) return std::string();
+    size_t end = text.find_last_not_of(" \t\r");
+    return text.substr(begin, end - begin + 1);
+}
+
+// section|key (lower case) -> raw UTF-8 value of the language's string file source.
+using LangTable = std::map<std::string, std::string>;
+
+const LangTable& SourceTable(Lang lang) {
+    static std::map<Lang, LangTable> tables;
+    auto found = tables.find(lang);
+    if (found != tables.end()) return found->second;
+    static const char* const codes[] = {"0804", "0404", "0409"};
+    std::wstring path = SourceDir() + L"\\res\\lang\\" + FromUtf8(codes[static_cast<int>(lang)]) + L".lng";
+    bool exists = false;
+    std::string content = ReadBytes(path, &exists);
+    REQUIRE(exists);
+    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) content.erase(0, 3);
+    LangTable table;
+    std::string section;
+    size_t pos = 0;
+    while (pos < content.size()) {
+        size_t end = content.find('\n', pos);
+        if (end == std::string::npos) end = content.size();
+        std::string line = Trim(content.substr(pos, end - pos));
+        pos = end + 1;
+        if (line.empty() || line[0] == ';') continue;
+        if (line[0] == '[') {
+            section = Lower(line.substr(1, line.find(']') - 1));
+            continue;
+        }
+        size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        std::string value = Trim(line.substr(equals + 1));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+        table[section + "|" + Lower(Trim(line.substr(0, equals)))] = value;
+    }
+    return tables[lang] = table;
+}
+
+std::string RawText(const char* section, const char* key) {
+    const LangTable& table = SourceTable(CurrentLang());
+    auto found = table.find(Lower(section) + "|" + Lower(key));
+    return found == table.end() ? std::string("Error") : found->second;
+}
+}  // namespace
+
+std::wstring LangText(const char* section, const char* key, bool formatted) {
+    std::string raw = RawText(section, key), out;
+    std::string product = formatted ? RawText("MAIN", "PRODUCT_NAME") : std::string();
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\' && i + 1 < raw.size() && raw[i + 1] == 'n') {
+            out += '\n';
+            ++i;
+        } else if (formatted && raw[i] == '%' && i + 1 < raw.size() && (raw[i + 1] == 's' || raw[i + 1] == '%')) {
+            out += raw[i + 1] == 's' ? product : std::string("%");
+            ++i;
+        } else {
+            out += raw[i];
+        }
+    }
+    return FromUtf8(out);
+}
+
+std::wstring LicenceFirstLine() {
+    static const char* const names[] = {"zh-CN", "zh-TW", "en"};
+    bool exists = false;
+    std::string text = ReadBytes(SourceDir() + L"\\res\\licence\\licence-" +
+                                     FromUtf8(names[static_cast<int>(CurrentLang())]) + L".txt",
+                                 &exists);
+    REQUIRE(exists);
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    return FromUtf8(Trim(text.substr(0, text.find('\n'))));
+}
+
+// ---- Windows releases ----------------------------------------------------------------
+
+const std::vector<Release>& Releases() {
+    // The module for Windows 95/98/ME/NT 4 is resource 210, for Windows 2000 and later 230;
+    // NT 6 and later get no driver and the all-users Start menu.
+    static const std::vector<Release> releases = {
+        {"win98", 210, true, false},  {"winme", 210, true, false},   {"nt40", 210, true, false},
+        {"win2k", 230, true, false},  {"winxp", 230, true, false},   {"win2003", 230, true, false},
+        {"win10", 230, false, true}};
+    return releases;
+}
+
+const Release& FindRelease(const std::string& name) {
+    for (const Release& release : Releases())
+        if (name == release.name) return release;
+    ReportFailure(__FILE__, __LINE__, "unknown Windows release " + name);
+    throw ScenarioAbort{"unknown release"};
+}
+
+// ---- files ---------------------------------------------------------------------------
+
+std::wstring SystemDir() {
+    wchar_t path[MAX_PATH + 1] = {0};
+    GetSystemDirectoryW(path, MAX_PATH);
+    return path;
+}
+
+std::wstring ImeFolder() { return MakerImeFolder() + L"\\ZkV4Ivi"; }
+std::wstring MakerImeFolder() { return SystemDir() + L"\\IME\\Quorvel"; }
+std::wstring DriverPath() { return SystemDir() + L"\\Vsock28.vxd"; }
+
+std::vector<InstalledFile> InstalledFiles(int moduleResource) {
+    std::wstring folder = ImeFolder() + L"\\";
+    return {{SystemDir() + L"\\ZkV4Ivi.ime", moduleResource},
+            {folder + L"Help.chm", 211},    {folder + L"QueryPY.dat", 212},
+            {folder + L"PhrChs.dat", 213},  {folder + L"PhrCht.dat", 214},
+            {folder + L"ZkSDChs.dat", 215}, {folder + L"ZkSDCht.dat", 216}};
+}
+
+bool FileExists(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadBytes(const std::wstring& path, bool* exists) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              OPEN_EXISTING, 0, NULL);
+    if (exists) *exists = file != INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, NULL) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+const std::string& PayloadBytes(int number) {
+    static std::map<int, std::string> cache;
+    auto cached = cache.find(number);
+    if (cached != cache.end()) return cached->second;
+    bool exists = false;
+    std::string manifest = ReadBytes(SourceDir() + L"\\res\\payload.manifest", &exists);
+    REQUIRE(exists);
+    std::string name;
+    size_t pos = 0;
+    while (pos < manifest.size() && name.empty()) {
+        size_t end = manifest.find('\n', pos);
+        if (end == std::string::npos) end = manifest.size();
+        std::string line = manifest.substr(pos, end - pos);
+        pos = end + 1;
+        char file[261] = {0};
+        int row = 0;
+        if (std::sscanf(line.c_str(), "%d %260s", &row, file) == 2 && row == number) name = file;
+    }
+    REQUIRE(!name.empty());
+    std::string bytes = ReadBytes(PayloadDir() + L"\\" + FromUtf8(name), &exists);
+    REQUIRE(exists);
+    return cache[number] = bytes;
+}
+
+FILETIME LastWrite(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+// ---- Start menu ----------------------------------------------------------------------
+
+std::wstring ProgramsFolder(bool common) {
+    wchar_t path[MAX_PATH + 1] = {0};
+    SHGetFolderPathW(NULL, common ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, NULL, 0, path);
+    return path;
+}
+
+std::wstring ProductMenuFolder(Lang lang, bool common) {
+    static const wchar_t* const names[] = {L"智能Zk输入法2006专业版", L"智能Zk輸入法2006專業版",
+                                           L"Zk IME 2006 Professional Edition"};
+    return ProgramsFolder(common) + L"\\Quorvel\\" + names[static_cast<int>(lang)];
+}
+
+std::wstring ShortcutPath(Lang lang, bool common) {
+    static const wchar_t* const names[] = {L"帮助文件.lnk", L"幫助檔.lnk", L"Help.lnk"};
+    return ProductMenuFolder(lang, common) + L"\\" + names[static_cast<int>(lang)];
+}
+
+std::wstring ShortcutTarget(const std::wstring& linkPath) {
+    static bool comReady = SUCCEEDED(CoInitialize(NULL));
+    if (!comReady) return std::wstring();
+    IShellLinkW* link = NULL;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link))))
+        return std::wstring();
+    std::wstring target;
+    IPersistFile* file = NULL;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t path[MAX_PATH + 1] = {0};
+        if (SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) &&
+            SUCCEEDED(link->GetPath(path, MAX_PATH, NULL, SLGP_RAWPATH)))
+            target = path;
+        file->Release();
+    }
+    link->Release();
+    return target;
+}
+
+// ---- registry ------------------------------------------------------------------------
+
+const wchar_t* const kProductKey = L"Software\\Quorvel\\ZkV4Ivi";
+const wchar_t* const kLayoutsKey = L"System\\CurrentControlSet\\Control\\Keyboard Layouts";
+
+DWORD RegValue::Dword() const {
+    DWORD value = 0;
+    if (data.size() == sizeof(value)) std::memcpy(&value, data.data(), sizeof(value));
+    return value;
+}
+
+std::wstring RegValue::Text() const {
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+}
+
+RegValue ReadValue(HKEY root, const std::wstring& key, const wchar_t* name) {
+    RegValue value;
+    HKEY handle;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return value;
+    DWORD size = 0;
+    if (RegQueryValueExW(handle, name, NULL, &value.type, NULL, &size) == ERROR_SUCCESS) {
+        value.data.resize(size);
+        value.exists = RegQueryValueExW(handle, name, NULL, &value.type,
+                                        reinterpret_cast<BYTE*>(&value.data[0]), &size) == ERROR_SUCCESS;
+        value.data.resize(size);
+    }
+    RegCloseKey(handle);
+    return value;
+}
+
+bool KeyExists(HKEY root, const std::wstring& key) {
+    HKEY handle;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+const wchar_t* const kPreloadKey = L"Keyboard Layout\\Preload";
+
+void WriteText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+    HKEY handle;
+    REQUIRE(RegCreateKeyExW(root, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL) == ERROR_SUCCESS);
+    RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(handle);
+}
+
+std::wstring LayoutKey(const std::wstring& handleText) {
+    return std::wstring(kLayoutsKey) + L"\\" + handleText;
+}
+
+namespace {
+void DeleteTree(const std::wstring& path) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring child = path + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(child);
+            } else {
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+// Layout keys whose "Ime File" is the product's module.
+void DeleteProductLayouts() {
+    HKEY layouts;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLayoutsKey, 0, KEY_ALL_ACCESS, &layouts) != ERROR_SUCCESS) return;
+    std::vector<std::wstring> doomed;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD size = 256;
+        if (RegEnumKeyExW(layouts, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
+        RegValue file = ReadValue(layouts, name, L"Ime File");
+        std::wstring text = file.Text();
+        CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+        if (file.exists && text.find(L"ZKV4IVI.IME") != std::wstring::npos) doomed.push_back(name);
+    }
+    for (const std::wstring& key : doomed) RegDeleteKeyW(layouts, key.c_str());
+    RegCloseKey(layouts);
+}
+}  // namespace
+
+void RemoveProductTraces() {
+    for (const InstalledFile& file : InstalledFiles(210)) {
+        SetFileAttributesW(file.path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(file.path.c_str());
+    }
+    DeleteFileW(DriverPath().c_str());
+    DeleteTree(MakerImeFolder());
+    for (bool common : {false, true}) DeleteTree(ProgramsFolder(common) + L"\\Quorvel");
+    DeleteProductLayouts();
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        RegDeleteKeyW(root, kProductKey);
+        RegDeleteKeyW(root, L"Software\\Quorvel");
+    }
+}
+
+}  // namespace e2e

@@ -1,0 +1,79 @@
+// What the driver knows about the product and the machine: the user-interface languages and
+// their texts, the Windows releases, and where an installation leaves its traces.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// ---- languages -----------------------------------------------------------------------
+enum class Lang { SimplifiedChinese, TraditionalChinese, English };
+// The language Setup.exe picks on this machine: from the OEM code page, as it does.
+Lang CurrentLang();
+const char* LangTag(Lang lang);        // "zh_CN", "zh_TW", "en_US"
+// One text of the language's string file, read from its UTF-8 source; "\n" becomes a line
+// break, and with `formatted` the product name takes the place of "%s".
+std::wstring LangText(const char* section, const char* key, bool formatted = false);
+std::wstring FromUtf8(const std::string& text);
+// The first line of the language's licence agreement, from its UTF-8 source.
+std::wstring LicenceFirstLine();
+
+// ---- Windows releases ----------------------------------------------------------------
+struct Release {
+    const char* name;      // Wine's name for it
+    int moduleResource;    // which IME module build gets installed
+    bool writesDriver;     // whether start-up writes the support driver
+    bool commonPrograms;   // shortcut below the all-users Programs folder
+};
+const std::vector<Release>& Releases();
+const Release& FindRelease(const std::string& name);
+
+// ---- files ---------------------------------------------------------------------------
+std::wstring SystemDir();
+std::wstring ImeFolder();      // system directory + \IME\Quorvel\ZkV4Ivi
+std::wstring MakerImeFolder(); // system directory + \IME\Quorvel
+std::wstring DriverPath();
+struct InstalledFile {
+    std::wstring path;
+    int resource;
+};
+// The seven files an installation writes, with the resource each must hold.
+std::vector<InstalledFile> InstalledFiles(int moduleResource);
+bool FileExists(const std::wstring& path);
+bool DirectoryExists(const std::wstring& path);
+// The whole file; `exists` tells a missing file from an empty one.
+std::string ReadBytes(const std::wstring& path, bool* exists = nullptr);
+// The bytes resource `number` was built from: res/payload.manifest names the file.
+const std::string& PayloadBytes(int number);
+FILETIME LastWrite(const std::wstring& path);
+
+// ---- Start menu ----------------------------------------------------------------------
+std::wstring ProgramsFolder(bool common);
+std::wstring ProductMenuFolder(Lang lang, bool common);  // Programs + \Quorvel\<name>
+std::wstring ShortcutPath(Lang lang, bool common);
+// Target of a shortcut file; empty when it cannot be read.
+std::wstring ShortcutTarget(const std::wstring& linkPath);
+
+// ---- registry ------------------------------------------------------------------------
+extern const wchar_t* const kProductKey;   // below HKLM and HKCU
+extern const wchar_t* const kLayoutsKey;   // below HKLM
+struct RegValue {
+    bool exists = false;
+    DWORD type = 0;
+    std::string data;
+    DWORD Dword() const;
+    std::wstring Text() const;  // REG_SZ data without its terminator
+};
+RegValue ReadValue(HKEY root, const std::wstring& key, const wchar_t* name);
+bool KeyExists(HKEY root, const std::wstring& key);
+// Stores a REG_SZ value, creating the key when needed.
+void WriteText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text);
+extern const wchar_t* const kPreloadKey;   // below HKCU
+std::wstring LayoutKey(const std::wstring& handleText);
+
+// Removes every trace of the product from the prefix, so that the next run starts clean
+// even after a failed one.
+void RemoveProductTraces();
+
+}  // namespace e2e
