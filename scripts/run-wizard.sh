@@ -7,13 +7,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 source "$root/scripts/wine-env.sh"
 product_dir=$("$root/scripts/build.sh" | tail -n 1)
-prefix=${SETUP_PREFIX:-$root/build/run-prefix}
-[ -f "$prefix/.template-ready" ] || "$root/scripts/wine-prefix.sh" template "$prefix"
-export WINEPREFIX=$prefix
-cd "$product_dir"
-echo "Setup.exe: $product_dir/Setup.exe, Wine prefix: $prefix"
 if [ -n "${DISPLAY:-}" ]; then
+  # The prefix is kept, so that a second run finds the installation and offers maintenance.
+  prefix=${SETUP_PREFIX:-$root/build/run-prefix}
+  [ -f "$prefix/.template-ready" ] || "$root/scripts/wine-prefix.sh" template "$prefix"
+  export WINEPREFIX=$prefix
+  cd "$product_dir"
+  echo "Setup.exe: $product_dir/Setup.exe, Wine prefix: $prefix"
   "$WINE_LOADER" Setup.exe
 else
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/run-wizard-headless.sh" "$product_dir"
+  exec "$root/scripts/run-wizard-headless.sh" "$product_dir"
 fi
