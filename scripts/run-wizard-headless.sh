@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
-# Without a display: runs a whole installation through the wizard under a virtual display,
-# clicking as a user would (welcome, licence, accept, install, finish, Close), and saves a
-# screenshot of every page. Usage: run-wizard-headless.sh PRODUCT_DIR
-# WINE_LOADER and WINEPREFIX come from run-wizard.sh.
+# Without a display: the end-to-end driver runs a whole installation through the wizard in
+# each language, clicking as a user would (welcome, licence, accept, install, finish,
+# Close), on a virtual display, and saves a screenshot of every page.
+# Usage: run-wizard-headless.sh PRODUCT_DIR (WINE_LOADER comes from run-wizard.sh;
+# SETUP_SHOTS picks the screenshot folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-product=$1
+product=$(cd "$1" && pwd)
+source "$root/scripts/wine-env.sh"
 build=$root/build/wine-tests
+shots=${SETUP_SHOTS:-$root/build/screenshots}
+
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$SETUP_TEST_ARCH.cmake" \
   -DSETUP_THREAD_MODEL=posix -DSETUP_BUILD_TESTS=ON -DSETUP_PRODUCT_DIR="$product" \
   -DSETUP_SHIPPED_DIR="$root/build/product" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target e2e_driver >/dev/null
-# A fresh prefix each time, so that the tour always meets a machine without the product.
-export WINEPREFIX=$root/build/tour-prefix
-"$root/scripts/wine-prefix.sh" fresh "$root/build/tour-template" "$WINEPREFIX"
-shots=${SETUP_SHOTS:-$root/build/screenshots}
-export E2E_PRODUCT_DIR=$product E2E_SOURCE_DIR=$root E2E_PAYLOAD_DIR=$product/generated/sample-payload
-"$root/tests/e2e/with-screenshots.sh" "$shots" "$WINE_LOADER" "$build/tests/e2e/e2e_driver.exe" tour winxp
+
+template=$root/build/tour-template
+[ -f "$template/.template-ready" ] || "$root/scripts/wine-prefix.sh" template "$template"
+export E2E_PRODUCT_DIR=$product E2E_SOURCE_DIR=$root LOCPATH=$build/locales
+export E2E_PAYLOAD_DIR=${SETUP_PAYLOAD_DIR:-$product/generated/sample-payload}
+rc=0
+for language in zh_CN zh_TW en_US; do
+  # A fresh prefix each time, so that the tour always meets a machine without the product.
+  prefix=$(mktemp -d -t setup-tour.XXXXXX)
+  "$root/scripts/wine-prefix.sh" fresh "$template" "$prefix"
+  # The prefix's Wine ends before its virtual display does.
+  WINEPREFIX=$prefix LC_ALL=$language.UTF-8 "$root/tests/e2e/with-screenshots.sh" "$shots" \
+    bash -c '"$@"; rc=$?; wineserver -k >/dev/null 2>&1; exit $rc' tour \
+    "$WINE_LOADER" "$build/tests/e2e/e2e_driver.exe" tour winxp || rc=1
+  rm -rf "$prefix"
+done
 echo "screenshots: $shots"
+exit $rc

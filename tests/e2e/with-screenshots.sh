@@ -5,7 +5,7 @@
 set -uo pipefail
 shots=$1; shift
 mkdir -p "$shots"
-raw=$(mktemp -d "${TMPDIR:-/tmp}/setup-shots.XXXXXX")
+raw=$(mktemp -d -t setup-shots.XXXXXX)
 export E2E_SHOTS_DIR=$raw
 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$@"
 rc=$?

@@ -67,17 +67,47 @@ SetupProcess::~SetupProcess() {
     // The handle stays in the started list, which ends the process if the scenario did not.
 }
 
+namespace {
+// Wine draws captions and message boxes with its Tahoma (also behind "MS Shell Dlg"),
+// which has no Chinese: for the pictures, let a font with Chinese stand in for it, as Chinese Windows would.
+void UseChineseUiFontForPictures() {
+    if (ShotsDir().empty() || GetACP() == 1252 || GetACP() == 437) return;
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", 0, NULL, 0, KEY_ALL_ACCESS,
+                        NULL, &key, NULL) != ERROR_SUCCESS)
+        return;
+    static const wchar_t face[] = L"WenQuanYi Micro Hei";
+    for (const wchar_t* name : {L"Tahoma", L"MS Shell Dlg"})
+        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(face), sizeof(face));
+    RegCloseKey(key);
+}
+}  // namespace
+
 SetupProcess SetupProcess::Start(const std::string& release) {
     SetReportedRelease(release);
+    UseChineseUiFontForPictures();
     std::wstring folder = ProductDir();
     std::wstring exe = folder + L"\\Setup.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    BOOL created = CreateProcessW(exe.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(),
-                                  &startup, &info);
-    REQUIRE(created);
+    // Wine now and then fails a start with ERROR_INTERNAL_ERROR before the program runs
+    // at all; a program that cannot start fails every try.
+    BOOL created = FALSE;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        if (attempt) {
+            Note("CreateProcess failed with error " + std::to_string(GetLastError()) + "; trying again");
+            Sleep(500);
+        }
+        commandLine = L"\"" + exe + L"\"";
+        created = CreateProcessW(exe.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(),
+                                 &startup, &info);
+    }
+    if (!created) {
+        ReportFailure(__FILE__, __LINE__, "CreateProcess failed, error " + std::to_string(GetLastError()));
+        throw ScenarioAbort{"start Setup.exe"};
+    }
     CloseHandle(info.hThread);
     SetupProcess process;
     process.m_process = info.hProcess;

@@ -1,6 +1,7 @@
 #include "driver/Wizard.h"
 #include "driver/Check.h"
 #include "driver/Product.h"
+#include <sstream>
 
 namespace e2e {
 
@@ -59,6 +60,13 @@ HWND Wizard::WaitFrame(DWORD timeoutMs) {
         m_frame = NULL;
         return !m_process.Running();
     }, timeoutMs);
+    if (!m_frame) {
+        std::ostringstream seen;
+        for (HWND window : TopLevelWindows(m_process.Id()))
+            seen << " " << ClassName(window) << (IsShown(window) ? "(shown)" : "(hidden)") << " \"" << Text(window) << "\"";
+        Note("no wizard frame; Setup.exe " + std::string(m_process.Running() ? "runs" : "has ended") +
+             ", its windows:" + seen.str());
+    }
     return m_frame;
 }
 
