@@ -70,31 +70,33 @@ std::optional<std::string> GetRaw(HKEY root, const std::string& path, const std:
     return result;
 }
 
-std::vector<std::string> SubkeyNames(HKEY root, const std::string& path) {
+namespace {
+// Names that enumerate(key, index, buffer, size) hands out, index 0 upwards.
+template <typename Enumerate>
+std::vector<std::string> EnumeratedNames(HKEY root, const std::string& path, Enumerate enumerate) {
     std::vector<std::string> names;
     HKEY key;
     if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
     char name[256];
     for (DWORD index = 0;; ++index) {
         DWORD size = sizeof(name);
-        if (RegEnumKeyExA(key, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
+        if (enumerate(key, index, name, &size) != ERROR_SUCCESS) break;
         names.emplace_back(name, size);
     }
     RegCloseKey(key);
     return names;
 }
+}  // namespace
+
+std::vector<std::string> SubkeyNames(HKEY root, const std::string& path) {
+    return EnumeratedNames(root, path, [](HKEY key, DWORD index, char* name, DWORD* size) {
+        return RegEnumKeyExA(key, index, name, size, NULL, NULL, NULL, NULL);
+    });
+}
 
 std::vector<std::string> ValueNames(HKEY root, const std::string& path) {
-    std::vector<std::string> names;
-    HKEY key;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
-    char name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD size = sizeof(name);
-        if (RegEnumValueA(key, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
-        names.emplace_back(name, size);
-    }
-    RegCloseKey(key);
-    return names;
+    return EnumeratedNames(root, path, [](HKEY key, DWORD index, char* name, DWORD* size) {
+        return RegEnumValueA(key, index, name, size, NULL, NULL, NULL, NULL);
+    });
 }
 }  // namespace testreg
