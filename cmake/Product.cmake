@@ -77,7 +77,7 @@ set_source_files_properties(${SETUP_RC} PROPERTIES OBJECT_DEPENDS
 
 # Everything but the entry point, so that the Wine tests link the same code.
 file(GLOB core_sources CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/lang/*.cpp ${CMAKE_SOURCE_DIR}/registry/*.cpp
+  ${CMAKE_SOURCE_DIR}/base/*.cpp ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/lang/*.cpp ${CMAKE_SOURCE_DIR}/registry/*.cpp
   ${CMAKE_SOURCE_DIR}/ui/*.cpp ${CMAKE_SOURCE_DIR}/engine/*.cpp ${CMAKE_SOURCE_DIR}/system/*.cpp)
 list(REMOVE_ITEM core_sources ${CMAKE_SOURCE_DIR}/app/Main.cpp)
 add_library(setup_core STATIC ${core_sources})

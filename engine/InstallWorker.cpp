@@ -1,7 +1,7 @@
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "engine/PayloadCatalog.h"
-#include "engine/PayloadPaths.h"
-#include "engine/SystemPaths.h"
+#include "base/PathText.h"
+#include "base/SystemPaths.h"
 #include "engine/WorkerSupport.h"
 #include "engine/Workers.h"
 #include "lang/LangFile.h"
@@ -9,7 +9,7 @@
 #include "system/HexText.h"
 #include "system/ImeLayout.h"
 #include "system/Shortcut.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 #include <cstring>
 
 namespace {

@@ -1,13 +1,13 @@
 #include "engine/PayloadCatalog.h"
-#include "engine/PayloadPaths.h"
-#include "engine/SystemPaths.h"
+#include "base/PathText.h"
+#include "base/SystemPaths.h"
 #include "engine/WorkerSupport.h"
 #include "engine/Workers.h"
 #include "lang/LangFile.h"
 #include "registry/ProductRecord.h"
 #include "system/ImeLayout.h"
 #include "system/Shortcut.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 #include <windows.h>
 
 bool DeleteFileIfPresent(const char* path) {

@@ -1,5 +1,5 @@
 #include "engine/WorkerSupport.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "engine/Workers.h"
 #include <commctrl.h>
 

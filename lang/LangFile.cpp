@@ -1,5 +1,5 @@
 #include "lang/LangFile.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "lang/LangText.h"
 #include <windows.h>
 

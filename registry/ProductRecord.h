@@ -1,5 +1,6 @@
 // The product's registry record and the registry routines every value goes through.
 #pragma once
+#include "base/SetupGlobals.h"
 #include <windows.h>
 
 #define PRODUCT_KEY       "Software\\Quorvel\\ZkV4Ivi"
@@ -7,9 +8,6 @@
 #define PRODUCT_KEY_NAME  "ZkV4Ivi"
 #define SETUP_VERSION     21100u
 
-enum InstalledState {
-    INSTALLED_NONE = 1, INSTALLED_OLDER = 2, INSTALLED_SAME = 3, INSTALLED_NEWER = 4
-};
 
 
 int ReadRegValue(HKEY root, const char* valueName, DWORD expectedType, void* buffer,

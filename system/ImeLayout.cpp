@@ -1,5 +1,5 @@
 #include "system/ImeLayout.h"
-#include "engine/SystemPaths.h"
+#include "base/SystemPaths.h"
 #include "lang/LangFile.h"
 #include "registry/ProductRecord.h"
 #include "system/HexText.h"

@@ -1,9 +1,10 @@
 #include "system/Shortcut.h"
-#include "app/HostClassification.h"
-#include "app/SetupGlobals.h"
-#include "engine/PayloadCatalog.h"
-#include "engine/PayloadPaths.h"
-#include "engine/SystemPaths.h"
+#include "base/HostClassification.h"
+#include "base/SetupGlobals.h"
+#include "base/DirectoryPath.h"
+#include "base/PayloadNames.h"
+#include "base/PathText.h"
+#include "base/SystemPaths.h"
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>

@@ -1,4 +1,4 @@
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "ui/WizardPage.h"
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #include "ui/FinishPage.h"
 #include "lang/LangFile.h"
 #include "res/resource.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 
 CFinishPage::CFinishPage(HWND parent, int operation)
     : CWizardPage(IDD_FINISH_PAGE, parent), m_operation(operation) {}

@@ -1,9 +1,9 @@
 #include "ui/LicensePage.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "engine/Workers.h"
 #include "lang/LangFile.h"
 #include "res/resource.h"
-#include "ui/WizardCommand.h"
+#include "ui/Operation.h"
 
 CLicensePage::CLicensePage(HWND parent) : CWizardPage(IDD_LICENSE_PAGE, parent) {}
 

@@ -3,7 +3,7 @@
 #include "lang/LangFile.h"
 #include "lang/LangText.h"
 #include "res/resource.h"
-#include "ui/WizardCommand.h"
+#include "ui/Operation.h"
 
 CMaintenancePage::CMaintenancePage(HWND parent) : CWizardPage(IDD_MAINTENANCE_PAGE, parent) {}
 

@@ -1,8 +1,8 @@
 #include "ui/ProgressPage.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "lang/LangFile.h"
 #include "res/resource.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 
 CProgressPage::CProgressPage(HWND parent, int operation)
     : CWizardPage(IDD_PROGRESS_PAGE, parent), m_operation(operation) {}

@@ -1,5 +1,5 @@
 #include "ui/SetupWizardDlg.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "lang/LangFile.h"
 #include "res/resource.h"
 #include "ui/FinishPage.h"
@@ -7,7 +7,7 @@
 #include "ui/MaintenancePage.h"
 #include "ui/ProgressPage.h"
 #include "ui/WelcomePage.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 
 CSetupWizardDlg::CSetupWizardDlg(int mode, HWND parent)
     : CModalDialog(IDD_WIZARD_FRAME, parent), m_current(0), m_mode(mode) {

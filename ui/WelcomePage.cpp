@@ -1,7 +1,7 @@
 #include "ui/WelcomePage.h"
 #include "lang/LangFile.h"
 #include "res/resource.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 
 CWelcomePage::CWelcomePage(HWND parent) : CWizardPage(IDD_WELCOME_PAGE, parent) {}
 

@@ -1,5 +1,5 @@
 #include "ui/WizardPage.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "lang/LangFile.h"
 #include "res/resource.h"
 

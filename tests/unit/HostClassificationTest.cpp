@@ -1,5 +1,5 @@
 // Release and language classification: every row of the version and code-page tables.
-#include "app/HostClassification.h"
+#include "base/HostClassification.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,7 +3,7 @@
 #include "LangFolder.h"
 #include "LayoutRegistry.h"
 #include "RegistryFixture.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "registry/ProductRecord.h"
 #include "system/ImeLayout.h"
 #include <gtest/gtest.h>

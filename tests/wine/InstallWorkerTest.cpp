@@ -5,8 +5,8 @@
 #include "ProductFiles.h"
 #include "RegistryFixture.h"
 #include "WorkerFixture.h"
-#include "app/HostClassification.h"
-#include "app/SetupGlobals.h"
+#include "base/HostClassification.h"
+#include "base/SetupGlobals.h"
 #include "engine/Workers.h"
 #include "registry/ProductRecord.h"
 #include <imm.h>

@@ -1,6 +1,6 @@
 // Texts read from real language files through the system's profile reader, and where the
 // file of the current language is looked for.
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "lang/LangFile.h"
 #include "lang/LangText.h"
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Every page's controls at their run-time places, in their template states, with their
 // captions from the language file; the buttons' answers to Enter, Escape and Cancel.
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include "lang/LangText.h"
 #include "res/resource.h"
 #include "ui/FinishPage.h"
@@ -8,7 +8,7 @@
 #include "ui/MaintenancePage.h"
 #include "ui/ProgressPage.h"
 #include "ui/WelcomePage.h"
-#include "ui/WizardCommand.h"
+#include "base/WizardCommand.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
 #include <algorithm>

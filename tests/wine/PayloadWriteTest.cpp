@@ -2,8 +2,8 @@
 // level, and the choice of the IME module's build. Everything goes into the test's own prefix,
 // which is thrown away afterwards.
 #include "engine/PayloadCatalog.h"
-#include "engine/PayloadPaths.h"
-#include "engine/SystemPaths.h"
+#include "base/PathText.h"
+#include "base/SystemPaths.h"
 #include "res/resource.h"
 #include <gtest/gtest.h>
 #include <windows.h>

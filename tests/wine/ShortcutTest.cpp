@@ -9,8 +9,8 @@
 // forced there, because Wine then fails to make non-ASCII file names on the host side).
 #include "ProductFiles.h"
 #include "StartMenu.h"
-#include "app/HostClassification.h"
-#include "app/SetupGlobals.h"
+#include "base/HostClassification.h"
+#include "base/SetupGlobals.h"
 #include "system/Shortcut.h"
 #include <gtest/gtest.h>
 #include <windows.h>

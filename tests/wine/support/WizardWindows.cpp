@@ -1,5 +1,5 @@
 #include "WizardWindows.h"
-#include "app/SetupGlobals.h"
+#include "base/SetupGlobals.h"
 #include <commctrl.h>
 #include <process.h>
 #include <algorithm>

@@ -3,8 +3,8 @@
 #include "ProductFiles.h"
 #include "RegistryFixture.h"
 #include "StartMenu.h"
-#include "app/HostClassification.h"
-#include "app/SetupGlobals.h"
+#include "base/HostClassification.h"
+#include "base/SetupGlobals.h"
 #include "registry/ProductRecord.h"
 #include "system/Shortcut.h"
 #include <shlobj.h>

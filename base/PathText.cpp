@@ -1,4 +1,4 @@
-#include "engine/PayloadPaths.h"
+#include "base/PathText.h"
 #include <cstring>
 
 bool JoinPath3(char* out, const char* a, const char* b, const char* c) {

@@ -1,5 +1,5 @@
-#include "engine/SystemPaths.h"
-#include "engine/PayloadPaths.h"
+#include "base/SystemPaths.h"
+#include "base/PathText.h"
 #include <windows.h>
 
 bool GetSystemDir(char* out) {

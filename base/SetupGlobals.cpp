@@ -1,4 +1,3 @@
-#include "app/SetupGlobals.h"
-#include "registry/ProductRecord.h"
+#include "base/SetupGlobals.h"
 
 SetupGlobalValues SetupGlobals = {0, 0, INSTALLED_NONE, NULL, NULL, true, {0}};

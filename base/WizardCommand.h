@@ -11,6 +11,3 @@ typedef unsigned (__stdcall* WorkerProc)(void*);
 
 // Sends a command to the frame and returns once the frame has carried it out.
 LRESULT SendWizardCommand(int command, int argument);
-
-// Shows the progress page for operation, then starts worker on a thread of its own.
-void StartOperation(int operation, WorkerProc worker);

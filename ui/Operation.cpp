@@ -1,10 +1,5 @@
-#include "ui/WizardCommand.h"
-#include "app/SetupGlobals.h"
+#include "ui/Operation.h"
 #include <process.h>
-
-LRESULT SendWizardCommand(int command, int argument) {
-    return SendMessageA(SetupGlobals.frameWindow, WM_NULL, command, argument);
-}
 
 void StartOperation(int operation, WorkerProc worker) {
     SendWizardCommand(CMD_SHOW_PROGRESS, operation);

@@ -1,4 +1,4 @@
-#include "app/HostClassification.h"
+#include "base/HostClassification.h"
 #include <windows.h>
 
 int ClassifyWindowsVersion() {

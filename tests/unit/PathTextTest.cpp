@@ -1,5 +1,5 @@
 // Target path building and the levels of a directory path that get created.
-#include "engine/PayloadPaths.h"
+#include "base/PathText.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>

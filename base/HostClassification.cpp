@@ -1,4 +1,4 @@
-#include "app/HostClassification.h"
+#include "base/HostClassification.h"
 
 namespace {
 const unsigned long PLATFORM_WINDOWS = 1;  // VER_PLATFORM_WIN32_WINDOWS

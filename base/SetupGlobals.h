@@ -2,6 +2,10 @@
 #pragma once
 #include <windows.h>
 
+enum InstalledState {
+    INSTALLED_NONE = 1, INSTALLED_OLDER = 2, INSTALLED_SAME = 3, INSTALLED_NEWER = 4
+};
+
 enum SetupMode { MODE_INSTALL = 1, MODE_MAINTENANCE = 2 };
 
 struct SetupGlobalValues {
