@@ -82,14 +82,14 @@ TEST_F(PayloadWrite, SameNamedDirectoryCannotBeWritten) {
 
 TEST_F(PayloadWrite, ImeFolderIsCreatedLevelByLevel) {
     char system[SETUP_MAX_PATH + 1], folder[SETUP_MAX_PATH + 1], help[SETUP_MAX_PATH + 1];
-    ASSERT_TRUE(GetSystemDir(system));
-    ASSERT_TRUE(BuildImeFolderPath(folder, ""));
+    ASSERT_TRUE(GetSystemDir(system, sizeof(system)));
+    ASSERT_TRUE(BuildImeFolderPath(folder, sizeof(folder), ""));
     std::string product = std::string(system) + "\\IME\\Quorvel";
     ASSERT_FALSE(Exists(product));
     EXPECT_EQ(CreateDirectoryPath(folder), 1);
     EXPECT_TRUE(IsDirectory(product + "\\ZkV4Ivi"));
     EXPECT_EQ(CreateDirectoryPath(folder), 1);  // every level there already
-    ASSERT_TRUE(BuildImeFolderPath(help, "Help.chm"));
+    ASSERT_TRUE(BuildImeFolderPath(help, sizeof(help), "Help.chm"));
     EXPECT_EQ(WriteResourceToFile(help, IDR_HELP_FILE), 1);
 }
 
