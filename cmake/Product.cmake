@@ -108,10 +108,14 @@ add_dependencies(setup_resources generated_resources)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(SETUP_ENTRY _SetupEntry)  # cdecl names carry a leading underscore on i686
+  # A 32-bit executable is always loaded at its preferred base: no relocations needed.
+  set(SETUP_BASE_OPTIONS -Wl,--disable-dynamicbase -Wl,--disable-reloc-section)
 else()
   set(SETUP_ENTRY SetupEntry)
+  set(SETUP_BASE_OPTIONS "")
 endif()
 set(SETUP_LINK_OPTIONS -nostdlib -nostartfiles -Wl,-e,${SETUP_ENTRY} -Wl,--gc-sections -s
+  ${SETUP_BASE_OPTIONS}
   -Wl,--no-insert-timestamp -Wl,--subsystem,windows:4.0
   -Wl,--major-os-version,4 -Wl,--minor-os-version,0
   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0)

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -134,5 +135,16 @@ TEST(PayloadCatalogue, EveryRowHasItsResource) {
             EXPECT_FALSE(ResourceBytes(PayloadResourceNumber(row, osClass)).empty()) << row;
     for (int row = 0; row < DRIVER_FILE_COUNT; ++row)
         EXPECT_FALSE(ResourceBytes(DriverResourceNumber(row)).empty()) << row;
+}
+// On a file system of 256 KB (run-in-prefix.sh SMALL_DISK), a payload file that does not fit
+// is written only in part: that must be reported as a failure, a file that fits as success.
+TEST(PayloadWriteSmallDisk, ShortWriteIsAFailure) {
+    const char* name = std::getenv("SMALL_DISK");
+    if (!name) GTEST_SKIP() << "needs the small file system of run-in-prefix.sh";
+    std::string folder = std::string("C:\\") + name + "\\";
+    ASSERT_GT(ResourceBytes(IDR_IME_MODULE_9X).size(), 256u * 1024);
+    EXPECT_EQ(WriteResourceToFile((folder + "Vsock28.vxd").c_str(), IDR_DRIVER_BASE), 1);
+    EXPECT_TRUE(FileBytes(folder + "Vsock28.vxd") == ResourceBytes(IDR_DRIVER_BASE));
+    EXPECT_EQ(WriteResourceToFile((folder + "ZkV4Ivi.ime").c_str(), IDR_IME_MODULE_9X), 0);
 }
 }  // namespace
