@@ -9,7 +9,7 @@ build=$root/build/fuzz
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DSETUP_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 mkdir -p "$build/crashes"
-for target in LangText HexText PathText; do
+for target in LangText HexText PathText Memory; do
   log=$build/fuzz_$target.log
   if ! "$build/tests/fuzz/fuzz_$target" -runs="$runs" -max_len=1200 -max_total_time=15 \
       -artifact_prefix="$build/crashes/$target-" >"$log" 2>&1; then
