@@ -1,7 +1,11 @@
+// The process entry point. Setup.exe links no C runtime, so nothing runs before this and
+// the process ends here with ExitProcess.
 #include "app/SetupApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CSetupApp app;
-    app.InitInstance();
-    return 0;
+extern "C" __attribute__((force_align_arg_pointer)) void SetupEntry() {
+    {
+        CSetupApp app;
+        app.InitInstance();
+    }
+    ExitProcess(0);
 }

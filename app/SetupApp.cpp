@@ -3,29 +3,32 @@
 #include "base/SetupGlobals.h"
 #include "engine/PayloadCatalog.h"
 #include "base/SystemPaths.h"
+#include "base/PathText.h"
 #include "lang/LangFile.h"
+#include "lang/LangText.h"
 #include "registry/ProductRecord.h"
 #include "ui/SetupWizardDlg.h"
 #include <commctrl.h>
-#include <string>
 
 namespace {
-// The executable's file name without folder and extension.
-std::string ApplicationName() {
-    char path[MAX_PATH + 1] = {0};
+// The executable's file name without folder and extension, into a SETUP_PATH_SIZE buffer.
+void GetApplicationName(char* name) {
+    char path[SETUP_PATH_SIZE] = {0};
     GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string name(path);
-    size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos) name.erase(0, slash + 1);
-    size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
+    const char* start = path;
+    for (const char* p = path; *p; ++p)
+        if (*p == '\\' || *p == '/') start = p + 1;
+    const char* end = NULL;
+    for (const char* p = start; *p; ++p)
+        if (*p == '.') end = p;
+    std::size_t length = end ? static_cast<std::size_t>(end - start) : lstrlenA(start);
+    CopyMemory(name, start, length);
+    name[length] = '\0';
 }
 
 void PrepareDialogEnvironment() {
     LoadLibraryA("riched32.dll");  // the licence page's "RICHEDIT" control
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    InitCommonControls();          // the progress bar; Windows 95 has no Ex variant
 }
 }  // namespace
 
@@ -39,8 +42,8 @@ bool IsAlreadyRunning(const char* name) {
 
 bool WriteDriverFiles() {
     for (int row = 0; row < DRIVER_FILE_COUNT; ++row) {
-        char path[MAX_PATH + 1];
-        if (!BuildSystemFilePath(path, g_driverFiles[row])) return false;
+        char path[SETUP_PATH_SIZE];
+        if (!BuildSystemFilePath(path, sizeof(path), g_driverFiles[row])) return false;
         if (!WriteResourceToFile(path, DriverResourceNumber(row))) return false;
     }
     return true;
@@ -54,7 +57,10 @@ bool CSetupApp::InitInstance() {
     SetupGlobals.osClass = ClassifyWindowsVersion();
 
     if (SetupGlobals.osClass < OS_NT_NEWER && !WriteDriverFiles()) {
-        MessageBoxA(NULL, LoadLangString("MSG", "6").c_str(), ApplicationName().c_str(), MB_ICONHAND);
+        char text[LANG_TEXT_SIZE], name[SETUP_PATH_SIZE];
+        LoadLangString("MSG", "6", text, sizeof(text));
+        GetApplicationName(name);
+        MessageBoxA(NULL, text, name, MB_ICONHAND);
         return false;
     }
 

@@ -7,7 +7,7 @@ enum WizardCommandCode { CMD_NAVIGATE = 1, CMD_SHOW_FINISH = 3, CMD_SHOW_PROGRES
 enum NavigateDirection { NAV_BACK = 256, NAV_NEXT = 257 };
 enum SetupOperation { OP_INSTALL = 1, OP_REPAIR = 4, OP_UNINSTALL = 5 };
 
-typedef unsigned (__stdcall* WorkerProc)(void*);
+typedef unsigned long (__stdcall* WorkerProc)(void*);  // a CreateThread procedure
 
 // Sends a command to the frame and returns once the frame has carried it out.
 LRESULT SendWizardCommand(int command, int argument);

@@ -14,31 +14,30 @@
 
 namespace {
 // The steps an install and a repair share; repair keeps Version and its own handle text.
-unsigned RunInstallSteps(bool repair) {
+unsigned long RunInstallSteps(bool repair) {
     const int finalPosition = repair ? 110 : 130;
     SetProgressRange(finalPosition);
-    std::string caption = LoadLangString("MAIN", "DIALOG_TITLE");
-    char path[SETUP_MAX_PATH + 1];
+    char path[SETUP_PATH_SIZE];
 
-    if (BuildImeFolderPath(path, "")) CreateDirectoryPath(path);
+    if (BuildImeFolderPath(path, sizeof(path), "")) CreateDirectoryPath(path);
     SetProgressPosition(10);
 
     for (int row = 0; row < PAYLOAD_FILE_COUNT; ++row) {
-        bool built = row == 0 ? BuildSystemFilePath(path, g_payloadFiles[row])
-                              : BuildImeFolderPath(path, g_payloadFiles[row]);
+        bool built = row == 0 ? BuildSystemFilePath(path, sizeof(path), g_payloadFiles[row])
+                              : BuildImeFolderPath(path, sizeof(path), g_payloadFiles[row]);
         if (!built || !WriteResourceToFile(path, PayloadResourceNumber(row, SetupGlobals.osClass)))
-            return FailWorker(LoadLangString("MSG", "6"), caption);
+            return FailWorker("6");
         AdvanceProgress();
     }
 
     RemoveImeLayout(HKEY_LOCAL_MACHINE);
     uint32_t handle = InstallImeLayout();
-    if (handle == 0) return FailWorker(LoadLangString("MSG", "7"), caption);
+    if (handle == 0) return FailWorker("7");
     AdvanceProgress();
 
-    char ownText[9];
+    char ownText[HANDLE_TEXT_SIZE];
     char* handleText = repair ? ownText : SetupGlobals.imeHklText;
-    FormatHandleText(handle, handleText);
+    FormatHandleText(handle, handleText, HANDLE_TEXT_SIZE);
     WriteProductValue("ImeHKL", REG_SZ, handleText, static_cast<DWORD>(std::strlen(handleText) + 1));
     AdvanceProgress();
 
@@ -55,10 +54,10 @@ unsigned RunInstallSteps(bool repair) {
 }
 }  // namespace
 
-unsigned __stdcall InstallWorker(void*) {
+unsigned long __stdcall InstallWorker(void*) {
     return RunInstallSteps(false);
 }
 
-unsigned __stdcall RepairWorker(void*) {
+unsigned long __stdcall RepairWorker(void*) {
     return RunInstallSteps(true);
 }

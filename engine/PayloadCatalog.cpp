@@ -2,8 +2,6 @@
 #include "base/HostClassification.h"
 #include "res/resource.h"
 #include <windows.h>
-#include <cstdio>
-#include <cstring>
 
 unsigned PayloadResourceNumber(int row, int osClass) {
     if (row == 0) return osClass <= 60 ? IDR_IME_MODULE_9X : IDR_IME_MODULE_NT5;
@@ -24,10 +22,13 @@ int WriteResourceToFile(const char* path, unsigned resourceNumber) {
     if (!data) return 0;
     DWORD size = SizeofResource(self, info);
 
-    FILE* file = std::fopen(path, "wb");
-    if (!file) return 0;
+    // The sharing and creation the C library's "wb" asks for, so a file in use fails alike.
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) return 0;
     // One write straight from the mapped resource; no copy of our own.
-    size_t written = std::fwrite(data, 1, size, file);
-    int closed = std::fclose(file);
-    return (written == size && closed == 0) ? 1 : 0;
+    DWORD written = 0;
+    BOOL wrote = WriteFile(file, data, size, &written, NULL);
+    BOOL closed = CloseHandle(file);
+    return (wrote && written == size && closed) ? 1 : 0;
 }

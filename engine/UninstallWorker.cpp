@@ -19,25 +19,23 @@ bool DeleteFileIfPresent(const char* path) {
     return false;
 }
 
-unsigned __stdcall UninstallWorker(void*) {
+unsigned long __stdcall UninstallWorker(void*) {
     SetProgressRange(110);
-    std::string caption = LoadLangString("MAIN", "DIALOG_TITLE");
-    std::string error = LoadLangString("MSG", "6");
-    char path[SETUP_MAX_PATH + 1];
+    char path[SETUP_PATH_SIZE];
 
     for (int row = 0; row < PAYLOAD_FILE_COUNT; ++row) {
-        bool built = row == 0 ? BuildSystemFilePath(path, g_payloadFiles[row])
-                              : BuildImeFolderPath(path, g_payloadFiles[row]);
-        if (!built || !DeleteFileIfPresent(path)) return FailWorker(error, caption);
+        bool built = row == 0 ? BuildSystemFilePath(path, sizeof(path), g_payloadFiles[row])
+                              : BuildImeFolderPath(path, sizeof(path), g_payloadFiles[row]);
+        if (!built || !DeleteFileIfPresent(path)) return FailWorker("6");
         AdvanceProgress();
     }
     for (int row = 0; row < DRIVER_FILE_COUNT; ++row) {
-        if (!BuildSystemFilePath(path, g_driverFiles[row]) || !DeleteFileIfPresent(path))
-            return FailWorker(error, caption);
+        if (!BuildSystemFilePath(path, sizeof(path), g_driverFiles[row]) || !DeleteFileIfPresent(path))
+            return FailWorker("6");
         AdvanceProgress();
     }
 
-    if (BuildImeFolderPath(path, "")) RemoveDirectoryA(path);  // stays when foreign files remain
+    if (BuildImeFolderPath(path, sizeof(path), "")) RemoveDirectoryA(path);  // stays when foreign files remain
     AdvanceProgress();
 
     RemoveImeLayout(HKEY_LOCAL_MACHINE);

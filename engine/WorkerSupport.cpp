@@ -1,6 +1,8 @@
 #include "engine/WorkerSupport.h"
 #include "base/SetupGlobals.h"
 #include "engine/Workers.h"
+#include "lang/LangFile.h"
+#include "lang/LangText.h"
 #include <commctrl.h>
 
 void SetProgressRange(int maximum) {
@@ -17,8 +19,11 @@ void AdvanceProgress() {
     SetProgressPosition(static_cast<int>(position) + PROGRESS_STEP);
 }
 
-unsigned FailWorker(const std::string& text, const std::string& caption) {
-    MessageBoxA(SetupGlobals.progressControl, text.c_str(), caption.c_str(), MB_OK | MB_ICONHAND);
+unsigned long FailWorker(const char* messageKey) {
+    char text[LANG_TEXT_SIZE], caption[LANG_TEXT_SIZE];
+    LoadLangString("MSG", messageKey, text, sizeof(text));
+    LoadLangString("MAIN", "DIALOG_TITLE", caption, sizeof(caption));
+    MessageBoxA(SetupGlobals.progressControl, text, caption, MB_OK | MB_ICONHAND);
     SetupGlobals.g_closeConfirm = false;
     SendMessageA(SetupGlobals.frameWindow, WM_CLOSE, 0, 0);
     return 0;

@@ -3,9 +3,10 @@
 
 #define PROGRESS_STEP 10
 
-unsigned __stdcall InstallWorker(void* param);
-unsigned __stdcall RepairWorker(void* param);
-unsigned __stdcall UninstallWorker(void* param);
+// Thread procedures in the shape CreateThread takes.
+unsigned long __stdcall InstallWorker(void* param);
+unsigned long __stdcall RepairWorker(void* param);
+unsigned long __stdcall UninstallWorker(void* param);
 
 // Moves the progress bar one step (10) on from where it stands.
 void AdvanceProgress();

@@ -1,41 +1,55 @@
 #include "lang/LangText.h"
 
-std::string ExpandLineBreaks(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
-            out += '\n';
+std::size_t ExpandLineBreaks(const char* text, char* out, std::size_t outSize) {
+    if (outSize == 0) return 0;
+    std::size_t written = 0;
+    // Reading never falls behind writing, so out may be text itself.
+    for (std::size_t i = 0; text[i] != '\0' && written + 1 < outSize; ++i) {
+        if (text[i] == '\\' && text[i + 1] == 'n') {
+            out[written++] = '\n';
             ++i;
         } else {
-            out += text[i];
+            out[written++] = text[i];
         }
     }
-    return out;
+    out[written] = '\0';
+    return written;
 }
 
-std::string FormatWithProduct(const std::string& format, const std::string& product) {
-    std::string out;
-    out.reserve(format.size() + product.size());
+namespace {
+struct Bounded {
+    char* out;
+    std::size_t room;  // bytes left before the NUL's place
+    std::size_t written;
+    void Put(char c) {
+        if (written < room) out[written++] = c;
+    }
+};
+}  // namespace
+
+std::size_t FormatWithProduct(const char* format, const char* product, char* out, std::size_t outSize) {
+    if (outSize == 0) return 0;
+    Bounded text = {out, outSize - 1, 0};
     bool nameUsed = false;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size()) {
+    for (std::size_t i = 0; format[i] != '\0'; ++i) {
+        if (format[i] == '%' && format[i + 1] != '\0') {
             char next = format[i + 1];
             if (next == '%') {
-                out += '%';
+                text.Put('%');
                 ++i;
                 continue;
             }
             if (next == 's' && !nameUsed) {
-                out += product;
+                for (const char* p = product; *p; ++p) text.Put(*p);
                 nameUsed = true;
                 ++i;
                 continue;
             }
         }
-        out += format[i];
+        text.Put(format[i]);
     }
-    return out;
+    out[text.written] = '\0';
+    return text.written;
 }
 
 const char* LangFileName(int langIndex) {

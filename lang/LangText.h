@@ -1,15 +1,21 @@
 // Text rules of the language files: the line-break escape and the product-name formatter.
 #pragma once
-#include <string>
+#include <cstddef>
 
-// Replaces every backslash-n pair by a line feed.
-std::string ExpandLineBreaks(const std::string& text);
+// A text as the profile reader returns it: at most 511 bytes and the NUL.
+#define LANG_TEXT_SIZE 512
+// A text with the product name put in: a 511-byte format and a 511-byte name always fit.
+#define LANG_FORMATTED_SIZE (2 * LANG_TEXT_SIZE)
 
-// Formats a translator-supplied text that holds one "%s" for the product name.
-// The first "%s" receives the name, "%%" becomes "%", every other "%" sequence stays as
-// written: a stray "%d" or a second "%s" in a language file can never read past the
-// argument list.
-std::string FormatWithProduct(const std::string& format, const std::string& product);
+// Replaces every backslash-n pair of text by a line feed, into out (outSize bytes), which
+// may be text itself. Cuts at outSize - 1 bytes; returns the length written.
+std::size_t ExpandLineBreaks(const char* text, char* out, std::size_t outSize);
+
+// Formats a translator-supplied text that holds one "%s" for the product name, into out
+// (outSize bytes, cut at outSize - 1). The first "%s" receives the name, "%%" becomes "%",
+// every other "%" sequence stays as written: a stray "%d" or a second "%s" in a language
+// file can never read past the argument list. Returns the length written.
+std::size_t FormatWithProduct(const char* format, const char* product, char* out, std::size_t outSize);
 
 // File name of the language string file of a language index ("0804.lng", ...).
 const char* LangFileName(int langIndex);

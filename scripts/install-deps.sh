@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; does nothing when they are present.
 set -euo pipefail
 packages=(cmake make g++ python3 googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth
-          x11-apps imagemagick fonts-wqy-microhei locales)
+          x11-apps imagemagick fonts-wqy-microhei locales clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

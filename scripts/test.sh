@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the pure rules natively under the sanitizers, then
-# the Wine tests (in-process and end to end) under a virtual X display.
+# Builds everything and runs every test: the pure rules natively under the sanitizers, a
+# bounded fuzzing run of the text and path rules, then the Wine tests (in-process and end
+# to end) under a virtual X display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -14,6 +15,9 @@ echo "== pure rules, native, AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build/unit" >/dev/null
 cmake --build "$root/build/unit" -j "$jobs" >/dev/null
 ctest --test-dir "$root/build/unit" --output-on-failure -j "$jobs"
+
+echo "== bounded-buffer rules, fuzzed natively (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)"
+"$root/scripts/fuzz.sh"
 
 echo "== Wine tests ($SETUP_TEST_ARCH)"
 cmake -S "$root" -B "$root/build/wine-tests" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$SETUP_TEST_ARCH.cmake" \

@@ -1,5 +1,4 @@
 #include "system/HexText.h"
-#include <cstdio>
 
 uint32_t ParseHex(const char* text, std::size_t length) {
     if (length == 0) return 0;
@@ -16,6 +15,15 @@ uint32_t ParseHex(const char* text, std::size_t length) {
     return value;
 }
 
-void FormatHandleText(uint32_t handle, char* out) {
-    std::snprintf(out, 9, "%X", static_cast<unsigned>(handle));
+void FormatHandleText(uint32_t handle, char* out, std::size_t outSize) {
+    if (outSize == 0) return;
+    char digits[8];
+    std::size_t count = 0;
+    do {
+        digits[count++] = "0123456789ABCDEF"[handle & 0xF];
+        handle >>= 4;
+    } while (handle != 0);
+    std::size_t written = 0;
+    while (count > 0 && written + 1 < outSize) out[written++] = digits[--count];
+    out[written] = '\0';
 }

@@ -1,6 +1,8 @@
 #include "system/ImeLayout.h"
+#include "base/PathText.h"
 #include "base/SystemPaths.h"
 #include "lang/LangFile.h"
+#include "lang/LangText.h"
 #include "registry/ProductRecord.h"
 #include "system/HexText.h"
 #include <imm.h>
@@ -59,10 +61,11 @@ int PurgePreloadEntry(const char* handleText) {
 }  // namespace
 
 uint32_t InstallImeLayout() {
-    char path[MAX_PATH + 1];
-    if (!BuildSystemFilePath(path, "ZkV4Ivi.ime")) return 0;
-    std::string layoutText = LoadLangString("MAIN", "IME_NAME");
-    return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(ImmInstallIMEA(path, layoutText.c_str())));
+    char path[SETUP_PATH_SIZE];
+    if (!BuildSystemFilePath(path, sizeof(path), "ZkV4Ivi.ime")) return 0;
+    char layoutText[LANG_TEXT_SIZE];
+    LoadLangString("MAIN", "IME_NAME", layoutText, sizeof(layoutText));
+    return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(ImmInstallIMEA(path, layoutText)));
 }
 
 int RemoveImeLayout(HKEY root) {

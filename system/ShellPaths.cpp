@@ -13,14 +13,15 @@ const char ShortcutLinkNames[3][SHORTCUT_NAME_SIZE] = {
     "\xC0\xB0\xA7U\xC0\xC9.lnk",
     "Help.lnk"};
 
-void GetParentDirectory(const char* path, char* out) {
+void GetParentDirectory(const char* path, char* out, std::size_t outSize) {
+    if (outSize == 0) return;
     out[0] = '\0';
     std::size_t length = std::strlen(path);
     if (length < 5 || length > 260) return;
     // A single trailing backslash belongs to the last component.
     std::size_t end = path[length - 1] == '\\' ? length - 1 : length;
     while (end > 0 && path[end - 1] != '\\') --end;
-    if (end == 0) return;
+    if (end == 0 || end >= outSize) return;
     std::memcpy(out, path, end);
     out[end] = '\0';
 }

@@ -1,11 +1,13 @@
 // Path rules of the Start-menu shortcut; pure.
 #pragma once
+#include <cstddef>
 
 #define SHORTCUT_NAME_SIZE 65
 
 extern const char ShortcutFolderNames[3][SHORTCUT_NAME_SIZE];
 extern const char ShortcutLinkNames[3][SHORTCUT_NAME_SIZE];
 
-// Parent directory of path with its trailing backslash into out (261 bytes); empty when
-// the path is shorter than 5 characters or has no such backslash.
-void GetParentDirectory(const char* path, char* out);
+// Parent directory of path with its trailing backslash into out (outSize bytes); empty
+// when the path is shorter than 5 or longer than 260 characters, has no such backslash,
+// or the parent would not fit.
+void GetParentDirectory(const char* path, char* out, std::size_t outSize);

@@ -23,10 +23,10 @@ int LangRow() {
 }
 
 // Programs folder + the product folder of the current language.
-bool BuildProductFolder(char* out) {
-    char programs[SETUP_MAX_PATH + 1];
-    if (!GetShellFolderPath(ProgramsFolderCsidl(), programs)) return false;
-    return JoinPath(out, programs, ShortcutFolderNames[LangRow()]);
+bool BuildProductFolder(char* out, std::size_t outSize) {
+    char programs[SETUP_PATH_SIZE];
+    if (!GetShellFolderPath(ProgramsFolderCsidl(), programs, sizeof(programs))) return false;
+    return JoinPath(out, outSize, programs, ShortcutFolderNames[LangRow()]);
 }
 
 // The one entry of the shortcut list: the help file in the IME folder.
@@ -37,17 +37,24 @@ const char* HelpFileName() {
 
 void NotifyShellPath(long event, const char* path) {
     SHChangeNotify(event, kNotifyFlags, path, NULL);
-    char parent[SETUP_MAX_PATH + 1];
-    GetParentDirectory(path, parent);
+    char parent[SETUP_PATH_SIZE];
+    GetParentDirectory(path, parent, sizeof(parent));
     SHChangeNotify(SHCNE_UPDATEDIR | SHCNE_INTERRUPT, kNotifyFlags, parent, NULL);
 }
 
-int GetShellFolderPath(int csidl, char* out) {
+int GetShellFolderPath(int csidl, char* out, std::size_t outSize) {
+    if (outSize < MAX_PATH) return 0;  // the shell writes up to MAX_PATH bytes
     out[0] = '\0';
+    // The list comes from the shell's allocator; Windows 95 has no CoTaskMemFree without OLE.
+    IMalloc* allocator = NULL;
+    if (SHGetMalloc(&allocator) != S_OK) return 0;
     LPITEMIDLIST list = NULL;
-    if (SHGetSpecialFolderLocation(NULL, csidl, &list) != S_OK) return 0;
-    BOOL ok = SHGetPathFromIDListA(list, out);
-    CoTaskMemFree(list);
+    BOOL ok = FALSE;
+    if (SHGetSpecialFolderLocation(NULL, csidl, &list) == S_OK) {
+        ok = SHGetPathFromIDListA(list, out);
+        allocator->Free(list);
+    }
+    allocator->Release();
     return ok ? 1 : 0;
 }
 
@@ -63,8 +70,8 @@ int CreateShellLink(const char* target, const char* linkPath) {
                                 reinterpret_cast<void**>(&link))))
         return 0;
     link->SetPath(target);
-    char workingDirectory[SETUP_MAX_PATH + 1];
-    GetParentDirectory(target, workingDirectory);
+    char workingDirectory[SETUP_PATH_SIZE];
+    GetParentDirectory(target, workingDirectory, sizeof(workingDirectory));
     link->SetWorkingDirectory(workingDirectory);
 
     IPersistFile* file = NULL;
@@ -72,8 +79,8 @@ int CreateShellLink(const char* target, const char* linkPath) {
         link->Release();
         return 0;
     }
-    WCHAR wide[SETUP_MAX_PATH + 1] = {0};
-    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, wide, SETUP_MAX_PATH + 1);
+    WCHAR wide[SETUP_PATH_SIZE] = {0};
+    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, wide, SETUP_PATH_SIZE);
     HRESULT saved = file->Save(wide, 2);
     file->Release();
     link->Release();
@@ -86,10 +93,10 @@ int CreateProgramShortcut() {
     if (SetupGlobals.osClass == OS_UNKNOWN) return 0;
     if (CoInitialize(NULL) != S_OK) return 0;
     int result = 0;
-    char folder[SETUP_MAX_PATH + 1], target[SETUP_MAX_PATH + 1], link[SETUP_MAX_PATH + 1];
-    if (BuildProductFolder(folder) && CreateShellFolder(folder) &&
-        BuildImeFolderPath(target, HelpFileName()) &&
-        JoinPath(link, folder, ShortcutLinkNames[LangRow()]))
+    char folder[SETUP_PATH_SIZE], target[SETUP_PATH_SIZE], link[SETUP_PATH_SIZE];
+    if (BuildProductFolder(folder, sizeof(folder)) && CreateShellFolder(folder) &&
+        BuildImeFolderPath(target, sizeof(target), HelpFileName()) &&
+        JoinPath(link, sizeof(link), folder, ShortcutLinkNames[LangRow()]))
         result = CreateShellLink(target, link);
     CoUninitialize();
     return result;
@@ -97,9 +104,9 @@ int CreateProgramShortcut() {
 
 int RemoveProgramShortcut() {
     if (SetupGlobals.osClass == OS_UNKNOWN) return 0;
-    char folder[SETUP_MAX_PATH + 1], link[SETUP_MAX_PATH + 1];
-    if (!BuildProductFolder(folder)) return 0;
-    if (!JoinPath(link, folder, ShortcutLinkNames[LangRow()])) return 0;
+    char folder[SETUP_PATH_SIZE], link[SETUP_PATH_SIZE];
+    if (!BuildProductFolder(folder, sizeof(folder))) return 0;
+    if (!JoinPath(link, sizeof(link), folder, ShortcutLinkNames[LangRow()])) return 0;
     if (!DeleteFileA(link)) return 0;
     RemoveDirectoryA(folder);  // stays when the user put other files into it
     return 1;

@@ -1,7 +1,7 @@
 #include "ui/Dialog.h"
 
-void CDialog::SetItemText(int id, const std::string& text) const {
-    SetDlgItemTextA(m_hwnd, id, text.c_str());
+void CDialog::SetItemText(int id, const char* text) const {
+    SetDlgItemTextA(m_hwnd, id, text);
 }
 
 void CDialog::PlaceItem(int id, int x, int y, int width, int height) const {

@@ -2,7 +2,6 @@
 // forwards to virtual handlers, with modeless (child page) and modal (frame) variants.
 #pragma once
 #include <windows.h>
-#include <string>
 
 class CDialog {
 public:
@@ -13,7 +12,7 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
-    void SetItemText(int id, const std::string& text) const;
+    void SetItemText(int id, const char* text) const;
     void PlaceItem(int id, int x, int y, int width, int height) const;
     bool IsItemChecked(int id) const;
     void EnableItem(int id, bool enable) const;

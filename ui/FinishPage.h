@@ -8,7 +8,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    std::string BannerTitle() override;
+    void BannerTitle(char* out, std::size_t outSize) override;
     void OnButton(int id) override;
 
 private:

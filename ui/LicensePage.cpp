@@ -8,10 +8,10 @@
 CLicensePage::CLicensePage(HWND parent) : CWizardPage(IDD_LICENSE_PAGE, parent) {}
 
 BOOL CLicensePage::OnInitDialog() {
-    ApplyPageLayout(IDC_NEXT, LoadLangString("STR", "3"));
-    SetItemText(IDC_TEXT_FIRST, LoadLangString("STRS", "3"));
-    SetItemText(IDC_RADIO_FIRST, LoadLangString("STR", "4"));
-    SetItemText(IDC_RADIO_SECOND, LoadLangString("STR", "5"));
+    ApplyPageLayout(IDC_NEXT, "3");
+    SetItemLangText(IDC_TEXT_FIRST, "STRS", "3");
+    SetItemLangText(IDC_RADIO_FIRST, "STR", "4");
+    SetItemLangText(IDC_RADIO_SECOND, "STR", "5");
     ShowLicenseText();
     PlaceItem(IDC_TEXT_FIRST, 15, 85, 467, 40);
     PlaceItem(IDC_LICENSE_TEXT, 20, 135, 457, 160);
@@ -28,12 +28,18 @@ void CLicensePage::ShowLicenseText() {
     const char* bytes = handle ? static_cast<const char*>(LockResource(handle)) : NULL;
     if (!bytes) return;
     // The resource carries no terminating zero: its size is the text's length.
-    std::string text(bytes, SizeofResource(self, info));
-    SetWindowTextA(Item(IDC_LICENSE_TEXT), text.c_str());
+    DWORD size = SizeofResource(self, info);
+    HANDLE heap = GetProcessHeap();
+    char* text = static_cast<char*>(HeapAlloc(heap, 0, size + 1));
+    if (!text) return;
+    CopyMemory(text, bytes, size);
+    text[size] = '\0';
+    SetWindowTextA(Item(IDC_LICENSE_TEXT), text);
+    HeapFree(heap, 0, text);
 }
 
-std::string CLicensePage::BannerTitle() {
-    return LoadLangString("TITLE", "2");
+void CLicensePage::BannerTitle(char* out, std::size_t outSize) {
+    LoadLangString("TITLE", "2", out, outSize);
 }
 
 void CLicensePage::OnButton(int id) {

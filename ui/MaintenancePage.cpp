@@ -8,20 +8,19 @@
 CMaintenancePage::CMaintenancePage(HWND parent) : CWizardPage(IDD_MAINTENANCE_PAGE, parent) {}
 
 BOOL CMaintenancePage::OnInitDialog() {
-    ApplyPageLayout(IDC_FINISH, LoadLangString("STR", "10"));
+    ApplyPageLayout(IDC_FINISH, "10");
     CheckRadioButton(m_hwnd, IDC_RADIO_FIRST, IDC_RADIO_SECOND, IDC_RADIO_FIRST);
-    std::string product = LoadLangString("MAIN", "PRODUCT_NAME");
-    SetItemText(IDC_TEXT_FIRST, FormatWithProduct(LoadLangString("STRS", "8"), product));
-    SetItemText(IDC_RADIO_FIRST, FormatWithProduct(LoadLangString("STR", "11"), product));
-    SetItemText(IDC_RADIO_SECOND, FormatWithProduct(LoadLangString("STR", "12"), product));
+    SetItemProductText(IDC_TEXT_FIRST, "STRS", "8");
+    SetItemProductText(IDC_RADIO_FIRST, "STR", "11");
+    SetItemProductText(IDC_RADIO_SECOND, "STR", "12");
     PlaceItem(IDC_TEXT_FIRST, 15, 85, 467, 40);
     PlaceItem(IDC_RADIO_FIRST, 23, 148, 457, 15);
     PlaceItem(IDC_RADIO_SECOND, 23, 173, 457, 15);
     return TRUE;
 }
 
-std::string CMaintenancePage::BannerTitle() {
-    return LoadProductFormattedString("TITLE", "1");
+void CMaintenancePage::BannerTitle(char* out, std::size_t outSize) {
+    LoadProductFormattedString("TITLE", "1", out, outSize);
 }
 
 void CMaintenancePage::OnButton(int id) {
@@ -33,8 +32,9 @@ void CMaintenancePage::OnFinish() {
         StartOperation(OP_REPAIR, RepairWorker);
         return;
     }
-    std::string text = LoadProductFormattedString("MSG", "9");
-    std::string caption = LoadLangString("MAIN", "DIALOG_TITLE");
-    if (MessageBoxA(m_hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) != IDNO)
+    char text[LANG_FORMATTED_SIZE], caption[LANG_TEXT_SIZE];
+    LoadProductFormattedString("MSG", "9", text, sizeof(text));
+    LoadLangString("MAIN", "DIALOG_TITLE", caption, sizeof(caption));
+    if (MessageBoxA(m_hwnd, text, caption, MB_YESNO | MB_ICONQUESTION) != IDNO)
         StartOperation(OP_UNINSTALL, UninstallWorker);
 }

@@ -8,15 +8,15 @@ CProgressPage::CProgressPage(HWND parent, int operation)
     : CWizardPage(IDD_PROGRESS_PAGE, parent), m_operation(operation) {}
 
 BOOL CProgressPage::OnInitDialog() {
-    ApplyPageLayout(IDC_FINISH, LoadLangString("STR", m_operation == OP_INSTALL ? "3" : "10"));
+    ApplyPageLayout(IDC_FINISH, m_operation == OP_INSTALL ? "3" : "10");
     SetupGlobals.progressControl = Item(IDC_PROGRESS_BAR);
-    SetItemText(IDC_TEXT_FIRST, LoadLangString("STRS", "5"));
+    SetItemLangText(IDC_TEXT_FIRST, "STRS", "5");
     PlaceItem(IDC_TEXT_FIRST, 20, 120, 457, 15);
     PlaceItem(IDC_PROGRESS_BAR, 20, 135, 457, 20);
     return TRUE;
 }
 
-std::string CProgressPage::BannerTitle() {
+void CProgressPage::BannerTitle(char* out, std::size_t outSize) {
     const char* key = m_operation == OP_INSTALL ? "4" : m_operation == OP_REPAIR ? "5" : "6";
-    return LoadProductFormattedString("TITLE", key);
+    LoadProductFormattedString("TITLE", key, out, outSize);
 }

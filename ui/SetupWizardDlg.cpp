@@ -1,6 +1,7 @@
 #include "ui/SetupWizardDlg.h"
 #include "base/SetupGlobals.h"
 #include "lang/LangFile.h"
+#include "lang/LangText.h"
 #include "res/resource.h"
 #include "ui/FinishPage.h"
 #include "ui/LicensePage.h"
@@ -24,7 +25,9 @@ BOOL CSetupWizardDlg::OnInitDialog() {
     SendMessageA(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetWindowPos(m_hwnd, HWND_TOP, 0, 0, 503, 407, 0);
-    SetWindowTextA(m_hwnd, LoadLangString("MAIN", "DIALOG_TITLE").c_str());
+    char title[LANG_TEXT_SIZE];
+    LoadLangString("MAIN", "DIALOG_TITLE", title, sizeof(title));
+    SetWindowTextA(m_hwnd, title);
     SetupGlobals.frameWindow = m_hwnd;
     CreatePages();
     return TRUE;
@@ -83,9 +86,10 @@ LRESULT CSetupWizardDlg::OnWizardCommand(WPARAM command, LPARAM lParam) {
 
 bool CSetupWizardDlg::OnClose() {
     if (!SetupGlobals.g_closeConfirm) return false;
-    std::string caption = LoadLangString("MAIN", "DIALOG_TITLE");
-    std::string text = LoadLangString("MSG", "8");
-    return MessageBoxA(m_hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO;
+    char caption[LANG_TEXT_SIZE], text[LANG_TEXT_SIZE];
+    LoadLangString("MAIN", "DIALOG_TITLE", caption, sizeof(caption));
+    LoadLangString("MSG", "8", text, sizeof(text));
+    return MessageBoxA(m_hwnd, text, caption, MB_YESNO | MB_ICONQUESTION) == IDNO;
 }
 
 bool CSetupWizardDlg::OnPaint() {

@@ -6,16 +6,16 @@
 CWelcomePage::CWelcomePage(HWND parent) : CWizardPage(IDD_WELCOME_PAGE, parent) {}
 
 BOOL CWelcomePage::OnInitDialog() {
-    ApplyPageLayout(IDC_NEXT, LoadLangString("STR", "3"));
-    SetItemText(IDC_TEXT_FIRST, LoadProductFormattedString("STRS", "1"));
-    SetItemText(IDC_TEXT_SECOND, LoadLangString("STRS", "2"));
+    ApplyPageLayout(IDC_NEXT, "3");
+    SetItemProductText(IDC_TEXT_FIRST, "STRS", "1");
+    SetItemLangText(IDC_TEXT_SECOND, "STRS", "2");
     PlaceItem(IDC_TEXT_FIRST, 15, 85, 467, 40);
     PlaceItem(IDC_TEXT_SECOND, 15, 245, 467, 80);
     return TRUE;
 }
 
-std::string CWelcomePage::BannerTitle() {
-    return LoadProductFormattedString("TITLE", "1");
+void CWelcomePage::BannerTitle(char* out, std::size_t outSize) {
+    LoadProductFormattedString("TITLE", "1", out, outSize);
 }
 
 void CWelcomePage::OnButton(int id) {

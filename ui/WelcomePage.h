@@ -8,6 +8,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    std::string BannerTitle() override;
+    void BannerTitle(char* out, std::size_t outSize) override;
     void OnButton(int id) override;
 };

@@ -2,7 +2,7 @@
 // default-accept and cancel answers.
 #pragma once
 #include "ui/Dialog.h"
-#include <string>
+#include <cstddef>
 
 class CWizardPage : public CModelessDialog {
 public:
@@ -10,9 +10,14 @@ public:
     bool Create() { return CModelessDialog::Create(m_parent); }
 
 protected:
-    // Page place and size, button captions, separators and button row.
-    void ApplyPageLayout(int forwardId, const std::string& forwardCaption);
-    virtual std::string BannerTitle() = 0;
+    // Page place and size, button captions (the forward one from STR/forwardKey),
+    // separators and button row.
+    void ApplyPageLayout(int forwardId, const char* forwardKey);
+    // Text of a control from the language file, plain or with the product name put in.
+    void SetItemLangText(int id, const char* section, const char* key) const;
+    void SetItemProductText(int id, const char* section, const char* key) const;
+    // Title of the banner into out (outSize bytes); read at every paint.
+    virtual void BannerTitle(char* out, std::size_t outSize) = 0;
     // Clicked or double-clicked button other than Cancel.
     virtual void OnButton(int id) { (void)id; }
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Checks that the product's folders only include from their own floor or below:
-# base, lang, registry, system, engine, ui, app (ground floor first).
+# runtime, base, lang, registry, system, engine, ui, app (ground floor first).
 # Usage: check_layers.sh SOURCE_DIR
 set -uo pipefail
 cd "$1"
-floors=(base lang registry system engine ui app)
+floors=(runtime base lang registry system engine ui app)
 declare -A floor
 for i in "${!floors[@]}"; do floor[${floors[$i]}]=$i; done
 upward=0

@@ -28,9 +28,12 @@ TEST(FormatHandleText, SameAsUpperCaseHexFormat) {
         std::snprintf(expected, sizeof(expected), "%X", static_cast<unsigned>(handle));
         char out[9];
         std::memset(out, '?', sizeof(out));
-        FormatHandleText(handle, out);
+        FormatHandleText(handle, out, sizeof(out));
         EXPECT_STREQ(out, expected);
         EXPECT_EQ(ParseHex(out, std::strlen(out)), handle);
+        char cut[4];
+        FormatHandleText(handle, cut, sizeof(cut));
+        EXPECT_EQ(std::string(cut), std::string(expected).substr(0, 3));
     }
 }
 }  // namespace

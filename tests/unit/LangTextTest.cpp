@@ -3,9 +3,26 @@
 #include "lang/LangText.h"
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
+std::string Expanded(const std::string& text) {
+    std::vector<char> out(text.size() + 1);
+    std::size_t length = ExpandLineBreaks(text.c_str(), out.data(), out.size());
+    EXPECT_EQ(length, std::strlen(out.data()));
+    return out.data();
+}
+
+// Into a buffer exactly as large as the whole result, so the sanitizer sees any overrun.
+std::string Formatted(const std::string& format, const std::string& product) {
+    std::vector<char> out(format.size() + product.size() + 1);
+    std::size_t length = FormatWithProduct(format.c_str(), product.c_str(), out.data(), out.size());
+    EXPECT_EQ(length, std::strlen(out.data()));
+    return out.data();
+}
+
 struct TextCase {
     const char* input;
     const char* expected;
@@ -23,7 +40,7 @@ TEST(ExpandLineBreaks, BackslashNBecomesLineFeed) {
         {"no escape", "no escape"},
         {"", ""},
     };
-    for (const TextCase& c : cases) EXPECT_EQ(ExpandLineBreaks(c.input), c.expected) << c.input;
+    for (const TextCase& c : cases) EXPECT_EQ(Expanded(c.input), c.expected) << c.input;
 }
 
 struct FormatCase {
@@ -49,7 +66,7 @@ TEST(FormatWithProduct, OnlyTheFirstSAndDoublePercentAreInterpreted) {
         {"", "Zk", ""},
     };
     for (const FormatCase& c : cases)
-        EXPECT_EQ(FormatWithProduct(c.format, c.product), c.expected) << c.format << " / " << c.product;
+        EXPECT_EQ(Formatted(c.format, c.product), c.expected) << c.format << " / " << c.product;
 }
 
 // Texts that keep to the rule of the language files (one "%s", "%%" for a percent sign) look
@@ -65,9 +82,27 @@ TEST(FormatWithProduct, ContractTextsMatchPrintf) {
             std::vector<char> buffer(512);
             int length = std::snprintf(buffer.data(), buffer.size(), format, product);
             ASSERT_GE(length, 0);
-            EXPECT_EQ(FormatWithProduct(format, product), std::string(buffer.data(), length))
+            EXPECT_EQ(Formatted(format, product), std::string(buffer.data(), length))
                 << format << " / " << product;
         }
+}
+
+// A buffer too small for the result holds its first outSize - 1 bytes; in place works.
+TEST(BoundedText, CutAtTheBufferAndExpandInPlace) {
+    const struct { const char* format; std::size_t size; const char* expected; } cuts[] = {
+        {"Welcome to %s Setup", 14, "Welcome to Zk"}, {"Welcome to %s Setup", 13, "Welcome to Z"},
+        {"100%%", 4, "100"}, {"100%%", 5, "100%"}, {"%s", 1, ""}, {"abc", 2, "a"}};
+    for (const auto& c : cuts) {
+        std::vector<char> out(c.size);
+        EXPECT_EQ(FormatWithProduct(c.format, "Zk", out.data(), out.size()), std::strlen(c.expected));
+        EXPECT_STREQ(out.data(), c.expected) << c.format << " / " << c.size;
+    }
+    char small[4];
+    EXPECT_EQ(ExpandLineBreaks("a\\nbc", small, sizeof(small)), 3u);
+    EXPECT_STREQ(small, "a\nb");
+    char text[] = "one\\ntwo\\n";
+    ExpandLineBreaks(text, text, sizeof(text));
+    EXPECT_STREQ(text, "one\ntwo\n");
 }
 
 TEST(LangFileName, RowPerLanguageAndEnglishOutsideTheTable) {

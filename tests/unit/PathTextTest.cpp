@@ -7,13 +7,17 @@
 
 namespace {
 TEST(JoinPath, PartsAreConcatenated) {
-    char out[SETUP_MAX_PATH + 1];
-    ASSERT_TRUE(JoinPath(out, "C:\\WINDOWS\\SYSTEM", "\\Vsock28.vxd"));
+    char out[SETUP_PATH_SIZE];
+    ASSERT_TRUE(JoinPath(out, sizeof(out), "C:\\WINDOWS\\SYSTEM", "\\Vsock28.vxd"));
     EXPECT_STREQ(out, "C:\\WINDOWS\\SYSTEM\\Vsock28.vxd");
-    ASSERT_TRUE(JoinPath3(out, "C:\\WINDOWS\\SYSTEM", IME_FOLDER_SUFFIX, "Help.chm"));
+    ASSERT_TRUE(JoinPath3(out, sizeof(out), "C:\\WINDOWS\\SYSTEM", IME_FOLDER_SUFFIX, "Help.chm"));
     EXPECT_STREQ(out, "C:\\WINDOWS\\SYSTEM\\IME\\Quorvel\\ZkV4Ivi\\Help.chm");
-    ASSERT_TRUE(JoinPath3(out, "", "", ""));
+    ASSERT_TRUE(JoinPath3(out, sizeof(out), "", "", ""));
     EXPECT_STREQ(out, "");
+    char small[8];
+    EXPECT_TRUE(JoinPath(small, sizeof(small), "C:\\", "abcd"));
+    EXPECT_FALSE(JoinPath(small, sizeof(small), "C:\\", "abcde"));  // no room for the NUL
+    EXPECT_STREQ(small, "");
 }
 
 // The output buffer is exactly as large as promised (260 characters and the NUL), so the
@@ -26,11 +30,11 @@ TEST(JoinPath, LongerThan260CharactersIsRefusedWithEmptyOutput) {
         std::string a(s.a, 'a'), b(s.b, 'b'), c(s.c, 'c');
         std::size_t total = s.a + s.b + s.c;
         std::vector<char> out(SETUP_MAX_PATH + 1, 'x');
-        bool joined = JoinPath3(out.data(), a.c_str(), b.c_str(), c.c_str());
+        bool joined = JoinPath3(out.data(), out.size(), a.c_str(), b.c_str(), c.c_str());
         EXPECT_EQ(joined, total <= SETUP_MAX_PATH) << total;
         EXPECT_EQ(std::string(out.data()), joined ? a + b + c : "") << total;
         std::fill(out.begin(), out.end(), 'x');
-        joined = JoinPath(out.data(), a.c_str(), (b + c).c_str());
+        joined = JoinPath(out.data(), out.size(), a.c_str(), (b + c).c_str());
         EXPECT_EQ(joined, total <= SETUP_MAX_PATH) << total;
         EXPECT_EQ(std::string(out.data()), joined ? a + b + c : "") << total;
     }
@@ -48,11 +52,19 @@ class DirectoryLevelsOf : public ::testing::TestWithParam<LevelsCase> {};
 TEST_P(DirectoryLevelsOf, PathGivesLevels) {
     const LevelsCase& c = GetParam();
     std::vector<std::string> levels;
-    for (std::size_t length : DirectoryLevels(c.path)) {
-        ASSERT_LE(length, std::strlen(c.path));
-        levels.emplace_back(c.path, length);
+    std::size_t lengths[SETUP_MAX_PATH];
+    std::size_t count = DirectoryLevels(c.path, lengths, SETUP_MAX_PATH);
+    for (std::size_t i = 0; i < count; ++i) {
+        ASSERT_LE(lengths[i], std::strlen(c.path));
+        levels.emplace_back(c.path, lengths[i]);
     }
     EXPECT_EQ(levels, c.levels) << c.path;
+    // A short list holds the shallowest levels.
+    std::size_t first[1];
+    EXPECT_EQ(DirectoryLevels(c.path, first, 1), c.levels.empty() ? 0u : 1u);
+    if (!c.levels.empty()) {
+        EXPECT_EQ(first[0], c.levels[0].size());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, DirectoryLevelsOf, ::testing::Values(

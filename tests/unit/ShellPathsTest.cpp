@@ -18,7 +18,7 @@ TEST(GetParentDirectory, KeepsTheTrailingBackslashOfTheParent) {
     for (const auto& c : cases) {
         char out[261];
         std::memset(out, '?', sizeof(out));
-        GetParentDirectory(c.path, out);
+        GetParentDirectory(c.path, out, sizeof(out));
         EXPECT_STREQ(out, c.parent) << c.path;
     }
 }
@@ -28,8 +28,11 @@ TEST(GetParentDirectory, PathOf260CharactersFitsLongerIsRefused) {
         std::string path = "C:\\" + std::string(length - 3, 'x');
         path[100] = '\\';
         char out[261];
-        GetParentDirectory(path.c_str(), out);
+        GetParentDirectory(path.c_str(), out, sizeof(out));
         EXPECT_EQ(std::string(out), length <= 260 ? path.substr(0, 101) : "") << length;
+        char tight[101];  // one byte short of the parent and its NUL
+        GetParentDirectory(path.c_str(), tight, sizeof(tight));
+        EXPECT_STREQ(tight, "") << length;
     }
 }
 

@@ -12,6 +12,24 @@
 namespace {
 const std::string WORK_DIR = "C:\\lang-test\\";
 
+std::string Text(const char* section, const char* key) {
+    char text[LANG_TEXT_SIZE];
+    LoadLangString(section, key, text, sizeof(text));
+    return text;
+}
+
+std::string ProductText(const char* section, const char* key) {
+    char text[LANG_FORMATTED_SIZE];
+    LoadProductFormattedString(section, key, text, sizeof(text));
+    return text;
+}
+
+std::string LangDirectory() {
+    char folder[MAX_PATH + 1];
+    GetLangFileDirectory(folder, sizeof(folder));
+    return folder;
+}
+
 std::string ExeDirectory() {
     char path[MAX_PATH + 1] = {0};
     GetModuleFileNameA(NULL, path, MAX_PATH);
@@ -62,7 +80,7 @@ class LangValue : public LangFile, public ::testing::WithParamInterface<ValueCas
 TEST_P(LangValue, ReadAsTheSetupProgramSeesIt) {
     const ValueCase& c = GetParam();
     Write(WORK_DIR, 2, "; comment\r\n[MAIN]\r\n" + c.line + "\r\nOTHER=x\r\n\r\n[STR]\r\n1=Cancel\r\n");
-    EXPECT_EQ(LoadLangString(c.section, c.key), c.expected);
+    EXPECT_EQ(Text(c.section, c.key), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, LangValue, ::testing::Values(
@@ -83,13 +101,13 @@ INSTANTIATE_TEST_SUITE_P(Values, LangValue, ::testing::Values(
     [](const ::testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LangFile, NoFileGivesError) {
-    EXPECT_EQ(LoadLangString("MAIN", "PRODUCT_NAME"), "Error");
-    EXPECT_EQ(LoadProductFormattedString("TITLE", "1"), "Error");
+    EXPECT_EQ(Text("MAIN", "PRODUCT_NAME"), "Error");
+    EXPECT_EQ(ProductText("TITLE", "1"), "Error");
 }
 
 TEST_F(LangFile, FormattedTextReceivesTheProductName) {
     Write(WORK_DIR, 2, "[MAIN]\r\nPRODUCT_NAME=Zk 100%\r\n[TITLE]\r\n1=Welcome to %s (%d%%)\r\n");
-    EXPECT_EQ(LoadProductFormattedString("TITLE", "1"), "Welcome to Zk 100% (%d%)");
+    EXPECT_EQ(ProductText("TITLE", "1"), "Welcome to Zk 100% (%d%)");
 }
 
 TEST_F(LangFile, LanguageIndexPicksTheFile) {
@@ -98,7 +116,7 @@ TEST_F(LangFile, LanguageIndexPicksTheFile) {
         Write(WORK_DIR, lang, std::string("[MAIN]\r\nPRODUCT_NAME=") + names[lang] + "\r\n");
     for (int lang : {0, 1, 2, 0}) {
         SetupGlobals.langIndex = lang;
-        EXPECT_EQ(LoadLangString("MAIN", "PRODUCT_NAME"), names[lang]) << lang;
+        EXPECT_EQ(Text("MAIN", "PRODUCT_NAME"), names[lang]) << lang;
     }
 }
 
@@ -106,28 +124,28 @@ TEST_F(LangFile, LanguageIndexPicksTheFile) {
 // that lie beside it; a file in the current directory is the fallback.
 TEST_F(LangFile, FileBesideTheExecutableWinsOverCurrentDirectory) {
     Write(WORK_DIR, 2, "[MAIN]\r\nPRODUCT_NAME=current\r\n");
-    EXPECT_EQ(LoadLangString("MAIN", "PRODUCT_NAME"), "current");
-    EXPECT_EQ(GetLangFileDirectory(), WORK_DIR);
+    EXPECT_EQ(Text("MAIN", "PRODUCT_NAME"), "current");
+    EXPECT_EQ(LangDirectory(), WORK_DIR);
     Write(ExeDirectory(), 2, "[MAIN]\r\nPRODUCT_NAME=beside\r\n");
-    EXPECT_EQ(LoadLangString("MAIN", "PRODUCT_NAME"), "beside");
-    EXPECT_EQ(GetLangFileDirectory(), ExeDirectory());
+    EXPECT_EQ(Text("MAIN", "PRODUCT_NAME"), "beside");
+    EXPECT_EQ(LangDirectory(), ExeDirectory());
 }
 
 TEST_F(LangFile, OnlyTheCurrentLanguagesFileBesideTheExecutableCounts) {
     Write(ExeDirectory(), 2, "[MAIN]\r\nPRODUCT_NAME=english beside\r\n");
     Write(WORK_DIR, 0, "[MAIN]\r\nPRODUCT_NAME=simplified current\r\n");
     SetupGlobals.langIndex = 0;
-    EXPECT_EQ(LoadLangString("MAIN", "PRODUCT_NAME"), "simplified current");
+    EXPECT_EQ(Text("MAIN", "PRODUCT_NAME"), "simplified current");
     SetupGlobals.langIndex = 2;
-    EXPECT_EQ(LoadLangString("MAIN", "PRODUCT_NAME"), "english beside");
+    EXPECT_EQ(Text("MAIN", "PRODUCT_NAME"), "english beside");
 }
 
 TEST_F(LangFile, SetupDirectoryEndsInOneBackslash) {
     char buffer[MAX_PATH] = {0};
-    EXPECT_EQ(GetSetupDirectory(buffer), static_cast<int>(WORK_DIR.size() - 1));
+    EXPECT_EQ(GetSetupDirectory(buffer, sizeof(buffer)), static_cast<int>(WORK_DIR.size() - 1));
     EXPECT_EQ(std::string(buffer), WORK_DIR);
     ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
-    EXPECT_EQ(GetSetupDirectory(buffer), 3);
+    EXPECT_EQ(GetSetupDirectory(buffer, sizeof(buffer)), 3);
     EXPECT_STREQ(buffer, "C:\\");
 }
 }  // namespace

@@ -35,7 +35,9 @@ std::string ExeFolder() {
 }
 
 std::string Product(const char* format) {
-    return FormatWithProduct(format, "Zk 100%");
+    char text[LANG_FORMATTED_SIZE];
+    FormatWithProduct(format, "Zk 100%", text, sizeof(text));
+    return text;
 }
 
 // Stands in for the wizard frame: counts the close requests the pages send it.

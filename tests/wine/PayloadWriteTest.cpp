@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -82,14 +83,14 @@ TEST_F(PayloadWrite, SameNamedDirectoryCannotBeWritten) {
 
 TEST_F(PayloadWrite, ImeFolderIsCreatedLevelByLevel) {
     char system[SETUP_MAX_PATH + 1], folder[SETUP_MAX_PATH + 1], help[SETUP_MAX_PATH + 1];
-    ASSERT_TRUE(GetSystemDir(system));
-    ASSERT_TRUE(BuildImeFolderPath(folder, ""));
+    ASSERT_TRUE(GetSystemDir(system, sizeof(system)));
+    ASSERT_TRUE(BuildImeFolderPath(folder, sizeof(folder), ""));
     std::string product = std::string(system) + "\\IME\\Quorvel";
     ASSERT_FALSE(Exists(product));
     EXPECT_EQ(CreateDirectoryPath(folder), 1);
     EXPECT_TRUE(IsDirectory(product + "\\ZkV4Ivi"));
     EXPECT_EQ(CreateDirectoryPath(folder), 1);  // every level there already
-    ASSERT_TRUE(BuildImeFolderPath(help, "Help.chm"));
+    ASSERT_TRUE(BuildImeFolderPath(help, sizeof(help), "Help.chm"));
     EXPECT_EQ(WriteResourceToFile(help, IDR_HELP_FILE), 1);
 }
 
@@ -134,5 +135,16 @@ TEST(PayloadCatalogue, EveryRowHasItsResource) {
             EXPECT_FALSE(ResourceBytes(PayloadResourceNumber(row, osClass)).empty()) << row;
     for (int row = 0; row < DRIVER_FILE_COUNT; ++row)
         EXPECT_FALSE(ResourceBytes(DriverResourceNumber(row)).empty()) << row;
+}
+// On a file system of 256 KB (run-in-prefix.sh SMALL_DISK), a payload file that does not fit
+// is written only in part: that must be reported as a failure, a file that fits as success.
+TEST(PayloadWriteSmallDisk, ShortWriteIsAFailure) {
+    const char* name = std::getenv("SMALL_DISK");
+    if (!name) GTEST_SKIP() << "needs the small file system of run-in-prefix.sh";
+    std::string folder = std::string("C:\\") + name + "\\";
+    ASSERT_GT(ResourceBytes(IDR_IME_MODULE_9X).size(), 256u * 1024);
+    EXPECT_EQ(WriteResourceToFile((folder + "Vsock28.vxd").c_str(), IDR_DRIVER_BASE), 1);
+    EXPECT_TRUE(FileBytes(folder + "Vsock28.vxd") == ResourceBytes(IDR_DRIVER_BASE));
+    EXPECT_EQ(WriteResourceToFile((folder + "ZkV4Ivi.ime").c_str(), IDR_IME_MODULE_9X), 0);
 }
 }  // namespace

@@ -132,7 +132,8 @@ WorkerRun WizardWindows::Run(WorkerProc worker) {
     m_run = &run;
     m_answered.clear();
     SetupGlobals.g_closeConfirm = true;
-    HANDLE thread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, worker, NULL, 0, NULL));
+    DWORD threadId = 0;
+    HANDLE thread = CreateThread(NULL, 0, worker, NULL, 0, &threadId);
     DWORD start = GetTickCount();
     while (thread) {
         DWORD wait = MsgWaitForMultipleObjects(1, &thread, FALSE, 20, QS_ALLINPUT);

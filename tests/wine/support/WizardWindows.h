@@ -49,7 +49,7 @@ struct WorkerRun {
     int finalPosition = -1;  // of the bar after the run
 };
 
-typedef unsigned(__stdcall* WorkerProc)(void*);
+typedef unsigned long(__stdcall* WorkerProc)(void*);  // as base/WizardCommand.h
 
 class WizardWindows {
 public:
