@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Writes the sample payload: one file per manifest row, of the row's sample size.
 
-Usage: gen_sample_payload.py MANIFEST OUTDIR
-Contents are pseudo-random but fixed per resource number, so files of different rows
-never match each other and every build writes the same bytes.
+Usage: gen_sample_payload.py MANIFEST OUTDIR [NUMBER=MODULE ...]
+A row given a built module (the stand-in IME builds) gets that file, padded with zero
+bytes after the image to the row's size, so that installing the sample writes as much as
+the product does; the loader maps only the image. Every other row gets pseudo-random bytes,
+fixed per resource number, so files of different rows never match each other and every
+build writes the same bytes.
 """
 import os
 import sys
@@ -24,7 +27,14 @@ def sample_bytes(number, size):
     return bytes(out)
 
 
-def main(manifest, outdir):
+def padded_module(path, size):
+    data = open(path, "rb").read()
+    if len(data) > size:
+        sys.exit(f"{path} has {len(data)} bytes, more than the {size} its manifest row allows")
+    return data + bytes(size - len(data))
+
+
+def main(manifest, outdir, modules):
     os.makedirs(outdir, exist_ok=True)
     for line in open(manifest, encoding="utf-8"):
         fields = line.split("#", 1)[0].split()
@@ -32,11 +42,12 @@ def main(manifest, outdir):
             continue
         number, name, size = int(fields[0]), fields[1], int(fields[2])
         path = os.path.join(outdir, name)
-        data = sample_bytes(number, size)
+        data = padded_module(modules[number], size) if number in modules else sample_bytes(number, size)
         if not os.path.exists(path) or open(path, "rb").read() != data:
             with open(path, "wb") as f:
                 f.write(data)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    built = dict((int(n), p) for n, p in (arg.split("=", 1) for arg in sys.argv[3:]))
+    main(sys.argv[1], sys.argv[2], built)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the shipped Setup.exe as a file: a 32-bit GUI program for subsystem and OS version
-# 4.0 that needs no runtime DLL, at most 32 KB of code and data besides its resources,
-# rebuilt byte for byte from the same sources and payload, and a payload folder that lacks
-# a file stops the configure step naming it.
+# 4.0 that needs no runtime DLL, at most 32 KB of code and data besides its resources, with
+# version information and a manifest, rebuilt byte for byte from the same sources and payload
+# (the sample's IME modules too), and a payload folder that lacks a file stops the configure
+# step naming it.
 # Usage: check_shipped_exe.sh SOURCE_DIR SHIPPED_BUILD_DIR
 set -uo pipefail
 src=$1 shipped=$2
@@ -30,6 +31,19 @@ check "imports only system DLLs (extra: ${extra:-none})" test -z "$extra"
 outside=$(python3 "$src/tests/build/pe_facts.py" "$exe" | awk '$1 == "outside-resources" { print $2 }')
 check "$outside bytes outside the resources (at most 32768)" test "${outside:-99999999}" -le 32768
 for lng in 0804.lng 0404.lng 0409.lng; do check "$lng beside Setup.exe" test -s "$shipped/$lng"; done
+# Resource types are the directory's first level, indented by three blanks.
+resource_types=$(awk '/^[0-9a-f]+   Entry: ID:/ { sub(",", "", $4); print $4 }' <<<"$headers")
+check "version information (type 16) in the resources" grep -qx '0x000010' <<<"$resource_types"
+check "a manifest (type 24) in the resources" grep -qx '0x000018' <<<"$resource_types"
+
+# The sample's IME modules: 32-bit DLLs that Windows 95 accepts, built byte for byte alike.
+sample=$shipped/generated/sample-payload
+for module in ZkV4Ivi-9x.ime ZkV4Ivi-nt5.ime; do
+  module_headers=$(i686-w64-mingw32-objdump -p "$sample/$module")
+  check "$module is a PE32 i386 DLL" grep -q 'file format pei-i386' <<<"$module_headers"
+  check "$module subsystem version 4.0" \
+    test "$(awk '$1 == "MajorSubsystemVersion" { print $2 }' <<<"$module_headers")" = 4
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,6 +52,14 @@ cp -r "$shipped/generated/sample-payload" "$work/payload"
 cmake -S "$src" -B "$work/again" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
   -DSETUP_PAYLOAD_DIR="$work/payload" >/dev/null && cmake --build "$work/again" -j 2 >/dev/null
 check "rebuild from a payload folder is byte-identical" cmp -s "$exe" "$work/again/Setup.exe"
+
+# The sample payload built in another folder: the same IME modules, no build path inside.
+cmake -S "$src" -B "$work/sample" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" >/dev/null &&
+  cmake --build "$work/sample" -j 2 --target generated_resources >/dev/null
+for module in ZkV4Ivi-9x.ime ZkV4Ivi-nt5.ime; do
+  check "$module rebuilt in another folder is byte-identical" \
+    cmp -s "$sample/$module" "$work/sample/generated/sample-payload/$module"
+done
 
 rm "$work/payload/PhrCht.dat"
 out=$(cmake -S "$src" -B "$work/missing" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \

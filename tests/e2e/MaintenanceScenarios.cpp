@@ -1,7 +1,9 @@
 // Maintenance mode over a finished installation: leaving it alone, repairing, uninstalling,
-// and install mode again afterwards. Takes a screenshot of every page on the way.
+// and install mode again afterwards. Takes a screenshot of every page on the way, and after
+// each operation asks the input-method manager whether the recorded layout loads the module.
 #include "driver/Check.h"
 #include "driver/Flows.h"
+#include "driver/ImeProbe.h"
 #include <map>
 
 using namespace e2e;
@@ -58,6 +60,7 @@ SCENARIO(lifecycle) {
     }
     CheckInstalled(release);
     std::wstring firstLayout = RecordedLayout();
+    CHECK_MSG(ProbeLayout(firstLayout, true), "the installed layout does not load the module");
     WriteTimes written = InstalledWriteTimes(release);
     Sleep(1100);  // so that a rewrite would show in the files' times
 
@@ -89,6 +92,7 @@ SCENARIO(lifecycle) {
     CheckInstalled(release);
     CHECK_MSG(InstalledWriteTimes(release) != written, "repair did not rewrite the files");
     std::wstring repairedLayout = RecordedLayout();
+    CHECK_MSG(ProbeLayout(repairedLayout, true), "the repaired layout does not load the module");
     CHECK_MSG(!ReadValue(HKEY_LOCAL_MACHINE, LayoutKey(firstLayout), L"Installed before the repair").exists,
               "the old layout key " << firstLayout << " was not purged");
     CHECK_MSG(!ReadValue(HKEY_CURRENT_USER, kPreloadKey, L"9").exists, "the old layout stayed in the preload list");
@@ -116,6 +120,7 @@ SCENARIO(lifecycle) {
         FollowOperation(wizard, "uninstall", "10");
     }
     CheckRemoved(release, repairedLayout);
+    CHECK_MSG(ProbeLayout(repairedLayout, false), "the removed layout still leads to the module");
     CHECK_MSG(!ReadValue(HKEY_CURRENT_USER, kPreloadKey, L"9").exists, "the layout stayed in the preload list");
 
     Note("install mode again");

@@ -40,6 +40,10 @@ set(E2E_TABLE
   "lifecycle_zh_CN          zh_CN   e2e,shots  lifecycle winxp"
   "lifecycle_zh_TW          zh_TW   e2e,shots  lifecycle win98"
   "lifecycle_en_US          en_US   e2e,shots  lifecycle win10"
+  "lifecycle_win2003        zh_CN   e2e        lifecycle win2003"
+  "release_metadata_zh_CN   zh_CN   e2e        release_metadata"
+  "release_metadata_zh_TW   zh_TW   e2e        release_metadata"
+  "release_metadata_en_US   en_US   e2e        release_metadata"
   "matrix_zh_CN             zh_CN   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_zh_TW             zh_TW   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_en_US             en_US   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10")
