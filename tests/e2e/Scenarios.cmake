@@ -40,6 +40,9 @@ set(E2E_TABLE
   "lifecycle_zh_CN          zh_CN   e2e,shots  lifecycle winxp"
   "lifecycle_zh_TW          zh_TW   e2e,shots  lifecycle win98"
   "lifecycle_en_US          en_US   e2e,shots  lifecycle win10"
+  "interrupt_install        zh_CN   e2e        interrupt install"
+  "interrupt_repair         zh_TW   e2e        interrupt repair"
+  "interrupt_uninstall      en_US   e2e        interrupt uninstall"
   "matrix_zh_CN             zh_CN   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_zh_TW             zh_TW   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_en_US             en_US   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10")
