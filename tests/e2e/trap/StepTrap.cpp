@@ -6,7 +6,6 @@
 //   unrecord  the worker is about to delete "Version" (the layout is purged)
 #include <windows.h>
 #include <commctrl.h>
-#include <imm.h>
 
 namespace {
 enum class Point { None, Bar, Layout, Unrecord };
