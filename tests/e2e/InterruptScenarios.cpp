@@ -29,7 +29,8 @@ const std::map<std::string, std::vector<Point>>& Points() {
         {"uninstall",
          {{"ZkV4Ivi.ime", "bar:10"}, {"Help.chm", "bar:20"}, {"QueryPY.dat", "bar:30"}, {"PhrChs.dat", "bar:40"},
           {"PhrCht.dat", "bar:50"}, {"ZkSDChs.dat", "bar:60"}, {"ZkSDCht.dat", "bar:70"}, {"Vsock28.vxd", "bar:80"},
-          {"IME folder", "bar:90"}, {"layout purge", "unrecord"}, {"record, before the shortcut", "bar:100"},
+          {"IME folder", "bar:90"}, {"layout purge", "unrecord:Version"}, {"Version deleted", "unrecord:ImeHKL"},
+          {"record, before the shortcut", "bar:100"},
           {"shortcut", "bar:110"}}},
     };
     return points;

@@ -9,7 +9,7 @@ namespace e2e {
 
 class StepTrap {
 public:
-    // point: "bar:N", "layout" or "unrecord" (see trap/StepTrap.cpp). Must exist before the
+    // point: "bar:N", "layout" or "unrecord:NAME" (see trap/StepTrap.cpp). Must exist before the
     // Wizard is started: Setup.exe takes the point from its environment.
     explicit StepTrap(const std::string& point);
     ~StepTrap();

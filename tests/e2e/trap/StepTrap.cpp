@@ -3,7 +3,7 @@
 // until the driver ends the process. The boundary comes from E2E_STOP_AT:
 //   bar:N     the worker is about to set the progress bar to N (the steps before are done)
 //   layout    the worker is about to register the layout (the earlier one is purged)
-//   unrecord  the worker is about to delete "Version" (the layout is purged)
+//   unrecord:NAME  the worker is about to delete the record's value NAME
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,6 +11,7 @@ namespace {
 enum class Point { None, Bar, Layout, Unrecord };
 Point g_point = Point::None;
 int g_barPosition = -1;
+char g_valueName[24] = {0};
 
 using SendMessageFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
 using InstallImeFn = HKL(WINAPI*)(LPCSTR, LPCSTR);
@@ -38,7 +39,7 @@ HKL WINAPI TrappedImmInstallIMEA(LPCSTR file, LPCSTR text) {
 }
 
 LONG WINAPI TrappedRegDeleteValueA(HKEY key, LPCSTR name) {
-    if (g_point == Point::Unrecord && name && lstrcmpiA(name, "Version") == 0) Stop();
+    if (g_point == Point::Unrecord && name && lstrcmpiA(name, g_valueName) == 0) Stop();
     return g_deleteValue(key, name);
 }
 
@@ -83,7 +84,8 @@ void Arm() {
         g_point = Point::Bar;
     } else if (lstrcmpA(point, "layout") == 0) {
         g_point = Point::Layout;
-    } else if (lstrcmpA(point, "unrecord") == 0) {
+    } else if (CompareStringA(LOCALE_INVARIANT, 0, point, 9, "unrecord:", 9) == CSTR_EQUAL) {
+        lstrcpynA(g_valueName, point + 9, sizeof(g_valueName));
         g_point = Point::Unrecord;
     } else {
         return;
