@@ -1,5 +1,6 @@
 #include "system/ImeLayout.h"
 #include "base/PathText.h"
+#include "base/PayloadNames.h"
 #include "base/SystemPaths.h"
 #include "lang/LangFile.h"
 #include "lang/LangText.h"
@@ -58,17 +59,54 @@ int PurgePreloadEntry(const char* handleText) {
     RegCloseKey(preload);
     return 1;
 }
-}  // namespace
 
-uint32_t InstallImeLayout() {
-    char path[SETUP_PATH_SIZE];
-    if (!BuildSystemFilePath(path, sizeof(path), "ZkV4Ivi.ime")) return 0;
-    char layoutText[LANG_TEXT_SIZE];
-    LoadLangString("MAIN", "IME_NAME", layoutText, sizeof(layoutText));
-    return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(ImmInstallIMEA(path, layoutText)));
+// True when the layout key's "Ime File" names our module, in whatever folder and case
+// (Windows stores the file name, Wine the path as passed).
+bool NamesOurModule(HKEY layouts, const char* keyName) {
+    char file[SETUP_PATH_SIZE] = {0};
+    DWORD size = SETUP_PATH_SIZE - 1;  // the cleared last byte ends a text stored without a NUL
+    if (!ReadRegValue(layouts, "Ime File", REG_SZ, file, &size, keyName)) return false;
+    const char* name = file;
+    for (const char* c = file; *c; c = CharNextA(c))
+        if (*c == '\\' || *c == '/') name = c + 1;
+    return lstrcmpiA(name, g_payloadFiles[0]) == 0;
 }
 
-int RemoveImeLayout(HKEY root) {
+// A run ended between registering the layout and recording it leaves a layout that no
+// record names; without this every later install would add one more.
+void RemoveUnrecordedLayouts() {
+    HKEY system;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM", 0, KEY_ALL_ACCESS, &system) != ERROR_SUCCESS) return;
+    for (const char* prefix : kLayoutListPrefixes) {
+        char path[129];
+        std::size_t length = std::strlen(prefix) - 1;  // without the trailing backslash
+        std::memcpy(path, prefix, length);
+        path[length] = '\0';
+        HKEY layouts;
+        if (RegOpenKeyExA(system, path, 0, KEY_ALL_ACCESS, &layouts) != ERROR_SUCCESS) continue;
+        DWORD count = 0;
+        if (RegQueryInfoKeyA(layouts, NULL, NULL, NULL, &count, NULL, NULL, NULL, NULL, NULL, NULL,
+                             NULL) != ERROR_SUCCESS)
+            count = 0;
+        for (DWORD index = count; index-- > 0;) {  // backwards: deleting keeps lower indexes
+            char name[256];
+            DWORD nameSize = sizeof(name);
+            if (RegEnumKeyExA(layouts, index, name, &nameSize, NULL, NULL, NULL, NULL) != ERROR_SUCCESS ||
+                !NamesOurModule(layouts, name))
+                continue;
+            std::size_t nameLength = std::strlen(name);
+            uint32_t handle = nameLength <= 8 ? ParseHex(name, nameLength) : 0;
+            if (handle) UnloadKeyboardLayout(reinterpret_cast<HKL>(static_cast<UINT_PTR>(handle)));
+            RegDeleteKeyA(layouts, name);
+            PurgePreloadEntry(name);
+        }
+        RegCloseKey(layouts);
+    }
+    RegCloseKey(system);
+}
+
+// The layout the product record names.
+int RemoveRecordedLayout(HKEY root) {
     char handleText[9] = {0};
     DWORD size = sizeof(handleText);
     if (!ReadRegValue(root, "ImeHKL", REG_SZ, handleText, &size, PRODUCT_KEY)) return 0;
@@ -84,4 +122,19 @@ int RemoveImeLayout(HKEY root) {
     DeleteSystemLayoutKeys(system, handleText);
     RegCloseKey(system);
     return PurgePreloadEntry(handleText);
+}
+}  // namespace
+
+uint32_t InstallImeLayout() {
+    char path[SETUP_PATH_SIZE];
+    if (!BuildSystemFilePath(path, sizeof(path), g_payloadFiles[0])) return 0;
+    char layoutText[LANG_TEXT_SIZE];
+    LoadLangString("MAIN", "IME_NAME", layoutText, sizeof(layoutText));
+    return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(ImmInstallIMEA(path, layoutText)));
+}
+
+int RemoveImeLayout(HKEY root) {
+    int removed = RemoveRecordedLayout(root);
+    RemoveUnrecordedLayouts();
+    return removed;
 }

@@ -131,3 +131,26 @@ SCENARIO(lifecycle) {
         QuitWizard(wizard);
     }
 }
+
+// cycle [RELEASE]: install, repair and uninstall, one run of Setup.exe each; prefix-steps.sh
+// compares the prefix before and after.
+SCENARIO(cycle) {
+    const Release& release = FindRelease(args.empty() ? "winxp" : args[0]);
+    InstallOnce(release.name);
+    CheckInstalled(release);
+    {
+        Wizard wizard(release.name);
+        RepairThroughWizard(wizard);
+    }
+    CheckInstalled(release);
+    CheckOneLayout();
+    UninstallOnce(release.name);
+    CheckRemoved(release, std::wstring());
+}
+
+// reported_release RELEASE: only tells Wine which release to report to Setup.exe, so that a
+// snapshot taken afterwards already holds what Wine itself writes in this locale.
+SCENARIO(reported_release) {
+    REQUIRE(args.size() == 1);
+    SetReportedRelease(FindRelease(args[0]).name);
+}

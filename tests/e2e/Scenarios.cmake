@@ -44,6 +44,9 @@ set(E2E_TABLE
   "release_metadata_zh_CN   zh_CN   e2e        release_metadata"
   "release_metadata_zh_TW   zh_TW   e2e        release_metadata"
   "release_metadata_en_US   en_US   e2e        release_metadata"
+  "interrupt_install        zh_CN   e2e        interrupt install"
+  "interrupt_repair         zh_TW   e2e        interrupt repair"
+  "interrupt_uninstall      en_US   e2e        interrupt uninstall"
   "matrix_zh_CN             zh_CN   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_zh_TW             zh_TW   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_en_US             en_US   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10")
@@ -60,4 +63,27 @@ foreach(row IN LISTS E2E_TABLE)
   add_test(NAME e2e_${name} COMMAND ${command})
   set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine_prefix LABELS "${labels}" TIMEOUT 600
     ENVIRONMENT "LC_ALL=${language}.UTF-8;LOCPATH=${E2E_LOCALES};E2E_PRODUCT_DIR=${SETUP_PRODUCT_DIR};E2E_SOURCE_DIR=${CMAKE_SOURCE_DIR};E2E_PAYLOAD_DIR=${E2E_PAYLOAD_DIR}")
+endforeach()
+
+# Scenarios of several driver runs in one prefix, with disks and snapshots between them
+# (prefix-steps.sh). A tmpfs needs root: without it they are skipped.
+set(STEPS ${CMAKE_CURRENT_LIST_DIR}/prefix-steps.sh)
+set(E2E_MOUNT_LEDGER ${CMAKE_BINARY_DIR}/e2e-mounts)
+add_test(NAME e2e_disks_unmounted COMMAND ${STEPS} cleanup)
+set_tests_properties(e2e_disks_unmounted PROPERTIES FIXTURES_CLEANUP e2e_disks LABELS e2e
+  ENVIRONMENT "E2E_MOUNT_LEDGER=${E2E_MOUNT_LEDGER}")
+# test name          language  steps
+set(E2E_STEPS_TABLE
+  "disk_full_install   zh_CN   mount:ime:1m disk_full,install_fails,40 grow:ime:16m disk_full,completes,install"
+  "disk_full_repair    en_US   disk_full,install mount:ime:1m disk_full,repair_fails,40 grow:ime:16m disk_full,completes,maintenance"
+  "disk_full_module    zh_TW   mount:system:256k disk_full,install_fails,10 grow:system:16m disk_full,completes,install"
+  "leftovers_winxp     zh_CN   reported_release,winxp snapshot:before cycle,winxp snapshot:1 cycle,winxp snapshot:2 cycle,winxp snapshot:3 same:before:1:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:1:2:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:2:3:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed"
+  "leftovers_win10     en_US   reported_release,win10 snapshot:before cycle,win10 snapshot:1 cycle,win10 snapshot:2 cycle,win10 snapshot:3 same:before:1:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:1:2:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:2:3:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed")
+foreach(row IN LISTS E2E_STEPS_TABLE)
+  string(REGEX REPLACE " +" ";" fields "${row}")
+  list(POP_FRONT fields name language)
+  add_test(NAME e2e_${name} COMMAND ${STEPS} ${WINE_TEMPLATE} $<TARGET_FILE:e2e_driver> ${fields})
+  set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED "wine_prefix;e2e_disks" LABELS e2e
+    TIMEOUT 600 SKIP_RETURN_CODE 77
+    ENVIRONMENT "E2E_MOUNT_LEDGER=${E2E_MOUNT_LEDGER};LC_ALL=${language}.UTF-8;LOCPATH=${E2E_LOCALES};E2E_PRODUCT_DIR=${SETUP_PRODUCT_DIR};E2E_SOURCE_DIR=${CMAKE_SOURCE_DIR};E2E_PAYLOAD_DIR=${E2E_PAYLOAD_DIR}")
 endforeach()

@@ -136,6 +136,46 @@ TEST_F(ImeLayout, MissingPreloadListStillPurgesTheSystemLists) {
                           static_cast<DWORD>(wineDefault->size()));
 }
 
+// A run ended between registering and recording leaves a layout of the module that no record
+// names; the next removal takes it too, told by the file name alone, and leaves other IMEs.
+TEST_F(ImeLayout, UnrecordedLayoutsOfTheModuleGoToo) {
+    struct Listed {
+        const char* key;
+        const char* imeFile;
+        bool removed;
+    };
+    const Listed listed[] = {
+        {"E0200804", "C:\\windows\\system32\\ZkV4Ivi.ime", true},  // recorded
+        {"E0210804", "C:\\windows\\system32\\ZkV4Ivi.ime", true},
+        {"E0220804", "zkv4ivi.IME", true},
+        {"E0230804", "D:\\old\\ZkV4Ivi.ime", true},
+        {"E0240804", "C:\\windows\\system32\\ZkV4Ivi.ime.old", false},
+        {"E0250804", "C:\\windows\\system32\\OtherIme.ime", false},
+        {"E0260804", "C:\\ZkV4Ivi.ime\\Other.ime", false},
+        {"00000409", "", false}};
+    testreg::SetString(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "ImeHKL", "E0200804");
+    for (const char* controlSet : {"ControlSet001", "CurrentControlSet"}) {
+        for (const Listed& layout : listed) {
+            testlayout::CreateLayoutKey(controlSet, layout.key);
+            if (*layout.imeFile)
+                testreg::SetString(HKEY_LOCAL_MACHINE, testlayout::LayoutKey(controlSet, layout.key), "Ime File",
+                                   layout.imeFile);
+        }
+    }
+    testlayout::AddPreload({"2", REG_SZ, "E0210804"});
+    testlayout::AddPreload({"3", REG_SZ, "E0250804"});
+
+    EXPECT_EQ(RemoveImeLayout(HKEY_LOCAL_MACHINE), 1);
+
+    for (const char* controlSet : {"ControlSet001", "CurrentControlSet"})
+        for (const Listed& layout : listed)
+            EXPECT_EQ(testreg::KeyExists(HKEY_LOCAL_MACHINE, testlayout::LayoutKey(controlSet, layout.key)),
+                      !layout.removed) << controlSet << " " << layout.key << " " << layout.imeFile;
+    std::vector<PreloadValue> preload = testlayout::Preload();
+    ASSERT_EQ(preload.size(), 2u);
+    EXPECT_EQ(preload[1], (PreloadValue{"3", REG_SZ, "E0250804"}));
+}
+
 std::string HandleText(uint32_t handle) {
     char text[9];
     std::snprintf(text, sizeof(text), "%08X", handle);

@@ -39,6 +39,15 @@ void UninstallThroughWizard(Wizard& wizard) {
     REQUIRE(wizard.WaitExit());
 }
 
+void RepairThroughWizard(Wizard& wizard) {
+    REQUIRE(wizard.WaitFrame());
+    wizard.WaitPage(Page::Maintenance);
+    wizard.Press(ID_FINISH);
+    wizard.WaitPage(Page::Finish);
+    wizard.Press(ID_CLOSE);
+    REQUIRE(wizard.WaitExit());
+}
+
 void QuitWizard(Wizard& wizard) {
     wizard.Press(ID_CANCEL);
     Box question = wizard.WaitBox();
@@ -97,6 +106,15 @@ void CheckInstalled(const Release& release) {
     CHECK_MSG(!FileExists(elsewhere), "a shortcut in the other Programs folder: " << elsewhere);
 }
 
+void CheckOneLayout() {
+    std::vector<std::wstring> layouts = ProductLayouts();
+    std::wstring names;
+    for (const std::wstring& name : layouts) names += L" " + name;
+    CHECK_MSG(layouts.size() == 1, layouts.size() << " layouts of the module:" << names);
+    CHECK_MSG(layouts.size() != 1 || lstrcmpiW(layouts[0].c_str(), RecordedLayout().c_str()) == 0,
+              "the module's layout is" << names << ", ImeHKL records " << RecordedLayout());
+}
+
 void CheckRemoved(const Release& release, const std::wstring& layout) {
     for (const InstalledFile& file : InstalledFiles(release.moduleResource))
         CHECK_MSG(!FileExists(file.path), "left behind: " << file.path);
@@ -105,6 +123,7 @@ void CheckRemoved(const Release& release, const std::wstring& layout) {
     CHECK_MSG(DirectoryExists(MakerImeFolder()), "the maker's IME folder went too: " << MakerImeFolder());
     CHECK_MSG(layout.empty() || !KeyExists(HKEY_LOCAL_MACHINE, LayoutKey(layout)),
               "the layout key " << layout << " is still there");
+    CHECK_MSG(ProductLayouts().empty(), ProductLayouts().size() << " layouts of the module are still there");
     CHECK_MSG(!KeyExists(HKEY_LOCAL_MACHINE, kProductKey), "the product key is still below HKLM");
     CHECK_MSG(!KeyExists(HKEY_CURRENT_USER, kProductKey), "the product key is still below HKCU");
     std::wstring link = ShortcutPath(CurrentLang(), release.commonPrograms);

@@ -11,6 +11,8 @@ namespace e2e {
 void InstallThroughWizard(Wizard& wizard);
 // Maintenance page → uninstall → Finish → Yes → progress → finish → Close.
 void UninstallThroughWizard(Wizard& wizard);
+// Maintenance page → repair (chosen at first) → Finish → progress → finish → Close.
+void RepairThroughWizard(Wizard& wizard);
 // Cancel on the current page, then Yes to the closing question; Setup.exe must end.
 void QuitWizard(Wizard& wizard);
 // A Yes/No question of the wizard: captioned with the title, owned by the frame.
@@ -22,6 +24,8 @@ void UninstallOnce(const std::string& release);
 // The seven files hold their resources' bytes, "ImeHKL" names a layout with the language's
 // IME name, "Version" is 21100, and the help shortcut is where the release puts it.
 void CheckInstalled(const Release& release);
+// Exactly one layout key names the product's module, and "ImeHKL" records it.
+void CheckOneLayout();
 // Nothing of the product is left but the two "Quorvel" folders; `layout` is the handle
 // text the installation had recorded.
 void CheckRemoved(const Release& release, const std::wstring& layout);

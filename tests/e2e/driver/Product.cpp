@@ -305,6 +305,22 @@ std::wstring LayoutKey(const std::wstring& handleText) {
     return std::wstring(kLayoutsKey) + L"\\" + handleText;
 }
 
+std::vector<std::wstring> ProductLayouts() {
+    std::vector<std::wstring> found;
+    HKEY layouts;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLayoutsKey, 0, KEY_READ, &layouts) != ERROR_SUCCESS) return found;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD size = 256;
+        if (RegEnumKeyExW(layouts, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
+        std::wstring file = ReadValue(layouts, name, L"Ime File").Text();
+        std::wstring fileName = file.substr(file.find_last_of(L"\\/") + 1);
+        if (lstrcmpiW(fileName.c_str(), L"ZkV4Ivi.ime") == 0) found.push_back(name);
+    }
+    RegCloseKey(layouts);
+    return found;
+}
+
 namespace {
 void DeleteTree(const std::wstring& path) {
     WIN32_FIND_DATAW found;
@@ -326,22 +342,8 @@ void DeleteTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
-// Layout keys whose "Ime File" is the product's module.
 void DeleteProductLayouts() {
-    HKEY layouts;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLayoutsKey, 0, KEY_ALL_ACCESS, &layouts) != ERROR_SUCCESS) return;
-    std::vector<std::wstring> doomed;
-    wchar_t name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD size = 256;
-        if (RegEnumKeyExW(layouts, index, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
-        RegValue file = ReadValue(layouts, name, L"Ime File");
-        std::wstring text = file.Text();
-        CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
-        if (file.exists && text.find(L"ZKV4IVI.IME") != std::wstring::npos) doomed.push_back(name);
-    }
-    for (const std::wstring& key : doomed) RegDeleteKeyW(layouts, key.c_str());
-    RegCloseKey(layouts);
+    for (const std::wstring& name : ProductLayouts()) RegDeleteKeyW(HKEY_LOCAL_MACHINE, LayoutKey(name).c_str());
 }
 }  // namespace
 

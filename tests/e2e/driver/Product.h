@@ -71,6 +71,8 @@ bool KeyExists(HKEY root, const std::wstring& key);
 void WriteText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text);
 extern const wchar_t* const kPreloadKey;   // below HKCU
 std::wstring LayoutKey(const std::wstring& handleText);
+// Names of the layout keys whose "Ime File" is the product's module, by its file name.
+std::vector<std::wstring> ProductLayouts();
 
 // Removes every trace of the product from the prefix, so that the next run starts clean
 // even after a failed one.

@@ -6,6 +6,8 @@
 
 namespace e2e {
 namespace {
+constexpr DWORD kTerminateTimeout = 10000;
+
 std::vector<HANDLE>& Started() {
     static std::vector<HANDLE> processes;
     return processes;
@@ -122,6 +124,12 @@ bool SetupProcess::Running() const {
 
 bool SetupProcess::WaitExit(DWORD timeoutMs) const {
     return m_process && WaitForSingleObject(m_process, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool SetupProcess::Terminate() {
+    if (!m_process) return false;
+    TerminateProcess(m_process, 1);
+    return WaitExit(kTerminateTimeout);
 }
 
 int SetupProcess::SuspendAllBut(DWORD uiThread) {

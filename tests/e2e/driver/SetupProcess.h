@@ -35,6 +35,8 @@ public:
     DWORD Id() const { return m_id; }
     bool Running() const;
     bool WaitExit(DWORD timeoutMs) const;
+    // Ends the process at once, as a power cut or the task manager would; waits for its end.
+    bool Terminate();
     // Suspends every thread of the process except `uiThread` (the one that owns the
     // windows), so that a running worker holds still; Resume undoes it.
     int SuspendAllBut(DWORD uiThread);

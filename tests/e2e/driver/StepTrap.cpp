@@ -1,0 +1,48 @@
+#include "driver/StepTrap.h"
+#include "driver/Check.h"
+
+namespace e2e {
+namespace {
+std::wstring TrapLibraryPath() {
+    wchar_t path[MAX_PATH + 1] = {0};
+    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"StepTrap.dll";
+}
+}  // namespace
+
+StepTrap::StepTrap(const std::string& point) {
+    m_armed = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapArmed");
+    m_reached = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapReached");
+    REQUIRE(m_armed && m_reached);
+    ResetEvent(m_armed);
+    ResetEvent(m_reached);
+    SetEnvironmentVariableA("E2E_STOP_AT", point.c_str());
+}
+
+StepTrap::~StepTrap() {
+    SetEnvironmentVariableA("E2E_STOP_AT", NULL);
+    if (m_hook) UnhookWindowsHookEx(m_hook);
+    CloseHandle(m_armed);
+    CloseHandle(m_reached);
+}
+
+void StepTrap::Arm(Wizard& wizard) {
+    // Loaded without running its start-up code: in this process the trap has nothing to do.
+    HMODULE library = LoadLibraryExW(TrapLibraryPath().c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
+    REQUIRE(library != NULL);
+    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "StepTrapHook")));
+    REQUIRE(hook != NULL);
+    DWORD uiThread = GetWindowThreadProcessId(wizard.Frame(), NULL);
+    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, hook, library, uiThread);
+    REQUIRE(m_hook != NULL);
+    // The hook is loaded into Setup.exe when its window thread next handles a sent message.
+    Sync(wizard.Frame());
+    REQUIRE(WaitForSingleObject(m_armed, kStepTimeout) == WAIT_OBJECT_0);
+}
+
+bool StepTrap::WaitReached(DWORD timeoutMs) {
+    return WaitForSingleObject(m_reached, timeoutMs) == WAIT_OBJECT_0;
+}
+
+}  // namespace e2e

@@ -1,0 +1,30 @@
+// Stops Setup.exe's worker at a chosen boundary between two of its steps, so that a
+// scenario can end the process exactly there. The stop is made inside Setup.exe by
+// trap/StepTrap.cpp, which a window hook on the wizard's thread loads into it.
+#pragma once
+#include "driver/Wizard.h"
+#include <string>
+
+namespace e2e {
+
+class StepTrap {
+public:
+    // point: "bar:N", "layout" or "unrecord:NAME" (see trap/StepTrap.cpp). Must exist before the
+    // Wizard is started: Setup.exe takes the point from its environment.
+    explicit StepTrap(const std::string& point);
+    ~StepTrap();
+    StepTrap(const StepTrap&) = delete;
+    StepTrap& operator=(const StepTrap&) = delete;
+
+    // Loads the trap into the wizard's process; call before the button that starts the worker.
+    void Arm(Wizard& wizard);
+    // True once the worker stands at the point.
+    bool WaitReached(DWORD timeoutMs = kStepTimeout);
+
+private:
+    HANDLE m_armed = NULL;
+    HANDLE m_reached = NULL;
+    HHOOK m_hook = NULL;
+};
+
+}  // namespace e2e

@@ -1,0 +1,116 @@
+// Loaded into Setup.exe by a window hook of the driver: stops its worker at one chosen
+// boundary between two steps, tells the driver through a named event, and waits there
+// until the driver ends the process. The boundary comes from E2E_STOP_AT:
+//   bar:N     the worker is about to set the progress bar to N (the steps before are done)
+//   layout    the worker is about to register the layout (the earlier one is purged)
+//   unrecord:NAME  the worker is about to delete the record's value NAME
+#include <windows.h>
+#include <commctrl.h>
+
+namespace {
+enum class Point { None, Bar, Layout, Unrecord };
+Point g_point = Point::None;
+int g_barPosition = -1;
+char g_valueName[24] = {0};
+
+using SendMessageFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+using InstallImeFn = HKL(WINAPI*)(LPCSTR, LPCSTR);
+using DeleteValueFn = LONG(WINAPI*)(HKEY, LPCSTR);
+SendMessageFn g_sendMessage = nullptr;
+InstallImeFn g_installIme = nullptr;
+DeleteValueFn g_deleteValue = nullptr;
+
+void Stop() {
+    if (HANDLE reached = OpenEventA(EVENT_MODIFY_STATE, FALSE, "E2eStepTrapReached")) {
+        SetEvent(reached);
+        CloseHandle(reached);
+    }
+    for (;;) Sleep(INFINITE);
+}
+
+LRESULT WINAPI TrappedSendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_point == Point::Bar && message == PBM_SETPOS && static_cast<int>(wParam) == g_barPosition) Stop();
+    return g_sendMessage(window, message, wParam, lParam);
+}
+
+HKL WINAPI TrappedImmInstallIMEA(LPCSTR file, LPCSTR text) {
+    if (g_point == Point::Layout) Stop();
+    return g_installIme(file, text);
+}
+
+LONG WINAPI TrappedRegDeleteValueA(HKEY key, LPCSTR name) {
+    if (g_point == Point::Unrecord && name && lstrcmpiA(name, g_valueName) == 0) Stop();
+    return g_deleteValue(key, name);
+}
+
+// Points the executable's import of dll!function at replacement; returns the old target.
+void* PatchImport(const char* dll, const char* function, void* replacement) {
+    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(NULL));
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+    for (; imports.VirtualAddress && entry->Name; ++entry) {
+        if (lstrcmpiA(reinterpret_cast<char*>(base + entry->Name), dll) != 0) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (lstrcmpA(reinterpret_cast<char*>(byName->Name), function) != 0) continue;
+            DWORD protection = 0;
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &protection);
+            void* old = reinterpret_cast<void*>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), protection, &protection);
+            return old;
+        }
+    }
+    return nullptr;
+}
+
+bool InSetupExe() {
+    char path[MAX_PATH + 1] = {0};
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    return length >= 10 && lstrcmpiA(path + length - 10, "\\Setup.exe") == 0;
+}
+
+void Arm() {
+    char point[32] = {0};
+    if (!InSetupExe() || !GetEnvironmentVariableA("E2E_STOP_AT", point, sizeof(point))) return;
+    if (point[0] == 'b' && point[1] == 'a' && point[2] == 'r' && point[3] == ':') {
+        g_barPosition = 0;
+        for (const char* digit = point + 4; *digit >= '0' && *digit <= '9'; ++digit)
+            g_barPosition = g_barPosition * 10 + (*digit - '0');
+        g_point = Point::Bar;
+    } else if (lstrcmpA(point, "layout") == 0) {
+        g_point = Point::Layout;
+    } else if (CompareStringA(LOCALE_INVARIANT, 0, point, 9, "unrecord:", 9) == CSTR_EQUAL) {
+        lstrcpynA(g_valueName, point + 9, sizeof(g_valueName));
+        g_point = Point::Unrecord;
+    } else {
+        return;
+    }
+    g_sendMessage = reinterpret_cast<SendMessageFn>(
+        PatchImport("user32.dll", "SendMessageA", reinterpret_cast<void*>(&TrappedSendMessageA)));
+    g_installIme = reinterpret_cast<InstallImeFn>(
+        PatchImport("imm32.dll", "ImmInstallIMEA", reinterpret_cast<void*>(&TrappedImmInstallIMEA)));
+    g_deleteValue = reinterpret_cast<DeleteValueFn>(
+        PatchImport("advapi32.dll", "RegDeleteValueA", reinterpret_cast<void*>(&TrappedRegDeleteValueA)));
+    bool patched = (g_point != Point::Bar || g_sendMessage) && (g_point != Point::Layout || g_installIme) &&
+                   (g_point != Point::Unrecord || g_deleteValue);
+    if (!patched) return;
+    if (HANDLE armed = OpenEventA(EVENT_MODIFY_STATE, FALSE, "E2eStepTrapArmed")) {
+        SetEvent(armed);
+        CloseHandle(armed);
+    }
+}
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK StepTrapHook(int code, WPARAM wParam, LPARAM lParam) {
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) Arm();
+    return TRUE;
+}
