@@ -46,11 +46,7 @@ SCENARIO(disk_full) {
     Wizard wizard(release.name);
     REQUIRE(wizard.WaitFrame());
     if (step == "install_fails") {
-        wizard.WaitPage(Page::Welcome);
-        wizard.Press(ID_NEXT);
-        HWND licence = wizard.WaitPage(Page::Licence);
-        Click(Control(licence, ID_RADIO_SECOND));
-        REQUIRE(WaitUntil([&] { return IsEnabled(Control(licence, ID_NEXT)); }, kStepTimeout));
+        AcceptLicence(wizard);
         wizard.Press(ID_NEXT);
         ExpectWriteError(wizard, std::stoi(args[1]));
         CHECK_MSG(!ReadValue(HKEY_LOCAL_MACHINE, kProductKey, L"Version").exists, "a failed install recorded Version");

@@ -120,10 +120,7 @@ SCENARIO(cancel_progress) {
     bool answerYes = args[0] == "yes";
     Wizard wizard("winxp");
     REQUIRE(wizard.WaitFrame());
-    wizard.WaitPage(Page::Welcome);
-    wizard.Press(ID_NEXT);
-    HWND licence = wizard.WaitPage(Page::Licence);
-    ClickAndSettle(licence, ID_RADIO_SECOND);
+    AcceptLicence(wizard);
     wizard.Press(ID_NEXT);
     HWND progress = wizard.WaitPage(Page::Progress);
     wizard.HoldWorker();

@@ -42,19 +42,14 @@ void Interrupt(const std::string& operation, const Release& release, const Point
     Wizard wizard(release.name);
     REQUIRE(wizard.WaitFrame());
     if (operation == "install") {
-        wizard.WaitPage(Page::Welcome);
-        wizard.Press(ID_NEXT);
-        HWND licence = wizard.WaitPage(Page::Licence);
-        Click(Control(licence, ID_RADIO_SECOND));
-        REQUIRE(WaitUntil([&] { return IsEnabled(Control(licence, ID_NEXT)); }, kStepTimeout));
+        AcceptLicence(wizard);
         trap.Arm(wizard);
         wizard.Press(ID_NEXT);
     } else {
-        HWND page = wizard.WaitPage(Page::Maintenance);
-        if (operation == "uninstall") {
-            Click(Control(page, ID_RADIO_SECOND));
-            REQUIRE(WaitUntil([&] { return IsChecked(Control(page, ID_RADIO_SECOND)); }, kStepTimeout));
-        }
+        if (operation == "uninstall")
+            ChooseUninstall(wizard);
+        else
+            wizard.WaitPage(Page::Maintenance);
         trap.Arm(wizard);
         wizard.Press(ID_FINISH);
         if (operation == "uninstall") wizard.Answer(wizard.WaitBox(), IDYES);

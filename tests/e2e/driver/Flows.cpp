@@ -3,8 +3,7 @@
 
 namespace e2e {
 
-void InstallThroughWizard(Wizard& wizard) {
-    REQUIRE(wizard.WaitFrame());
+void AcceptLicence(Wizard& wizard) {
     wizard.WaitPage(Page::Welcome);
     wizard.Shot("install-welcome");
     wizard.Press(ID_NEXT);
@@ -12,6 +11,17 @@ void InstallThroughWizard(Wizard& wizard) {
     wizard.Shot("install-licence");
     Click(Control(licence, ID_RADIO_SECOND));
     REQUIRE(WaitUntil([&] { return IsEnabled(Control(licence, ID_NEXT)); }, kStepTimeout));
+}
+
+void ChooseUninstall(Wizard& wizard) {
+    HWND page = wizard.WaitPage(Page::Maintenance);
+    Click(Control(page, ID_RADIO_SECOND));
+    REQUIRE(WaitUntil([&] { return IsChecked(Control(page, ID_RADIO_SECOND)); }, kStepTimeout));
+}
+
+void InstallThroughWizard(Wizard& wizard) {
+    REQUIRE(wizard.WaitFrame());
+    AcceptLicence(wizard);
     wizard.Press(ID_NEXT);
     if (!ShotsDir().empty()) {
         // The worker is quick: hold it so that the picture shows the progress page.
@@ -28,9 +38,7 @@ void InstallThroughWizard(Wizard& wizard) {
 
 void UninstallThroughWizard(Wizard& wizard) {
     REQUIRE(wizard.WaitFrame());
-    HWND page = wizard.WaitPage(Page::Maintenance);
-    Click(Control(page, ID_RADIO_SECOND));
-    REQUIRE(WaitUntil([&] { return IsChecked(Control(page, ID_RADIO_SECOND)); }, kStepTimeout));
+    ChooseUninstall(wizard);
     wizard.Press(ID_FINISH);
     Box question = wizard.WaitBox();
     wizard.Answer(question, IDYES);

@@ -6,6 +6,10 @@
 
 namespace e2e {
 
+// Welcome → Next → licence → accept: the licence page's Next now starts the installation.
+void AcceptLicence(Wizard& wizard);
+// Uninstall chosen on the maintenance page: its Finish now asks the uninstall question.
+void ChooseUninstall(Wizard& wizard);
 // Welcome → Next → licence → accept → Next → progress → finish → Close, checking little on
 // the way; with screenshots (Wizard::Shot) named install-<page>. Ends with Setup.exe gone.
 void InstallThroughWizard(Wizard& wizard);
