@@ -16,15 +16,34 @@ const char* const kLayoutListPrefixes[] = {
     "ControlSet003\\Control\\Keyboard Layouts\\",
     "CurrentControlSet\\Control\\Keyboard Layouts\\"};
 
-void DeleteSystemLayoutKeys(HKEY system, const char* handleText) {
+// True when the layout key's "Ime File" names our module, in whatever folder and case
+// (Windows stores the file name, Wine the path as passed).
+bool NamesOurModule(HKEY layouts, const char* keyName) {
+    char file[SETUP_PATH_SIZE] = {0};
+    DWORD size = SETUP_PATH_SIZE - 1;  // the cleared last byte ends a text stored without a NUL
+    if (!ReadRegValue(layouts, "Ime File", REG_SZ, file, &size, keyName)) return false;
+    const char* name = file;
+    for (const char* c = file; *c; c = CharNextA(c))
+        if (*c == '\\' || *c == '/') name = c + 1;
+    return lstrcmpiA(name, g_payloadFiles[0]) == 0;
+}
+
+// With erase set, deletes the handle's key in every control set (missing ones are passed
+// over). Without it, tells whether some control set lists the handle for another module or
+// for none: a record can outlive our layout (Windows hands the handle of a layout removed by
+// other means to the next input method) or be damaged, and then names someone else's layout.
+bool VisitLayoutKeys(HKEY system, const char* handleText, bool erase) {
     for (const char* prefix : kLayoutListPrefixes) {
         char path[129];
-        std::size_t a = std::strlen(prefix), b = std::strlen(handleText);
-        if (a + b >= sizeof(path)) continue;
-        std::memcpy(path, prefix, a);
-        std::memcpy(path + a, handleText, b + 1);
-        RegDeleteKeyA(system, path);  // missing control sets are passed over
+        HKEY key;
+        if (!JoinPath(path, sizeof(path), prefix, handleText)) continue;
+        if (erase) RegDeleteKeyA(system, path);
+        else if (RegOpenKeyExA(system, path, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            RegCloseKey(key);
+            if (!NamesOurModule(system, path)) return true;
+        }
     }
+    return false;
 }
 
 // Deletes the first REG_SZ preload value whose data equals handleText, ignoring case.
@@ -58,18 +77,6 @@ int PurgePreloadEntry(const char* handleText) {
     }
     RegCloseKey(preload);
     return 1;
-}
-
-// True when the layout key's "Ime File" names our module, in whatever folder and case
-// (Windows stores the file name, Wine the path as passed).
-bool NamesOurModule(HKEY layouts, const char* keyName) {
-    char file[SETUP_PATH_SIZE] = {0};
-    DWORD size = SETUP_PATH_SIZE - 1;  // the cleared last byte ends a text stored without a NUL
-    if (!ReadRegValue(layouts, "Ime File", REG_SZ, file, &size, keyName)) return false;
-    const char* name = file;
-    for (const char* c = file; *c; c = CharNextA(c))
-        if (*c == '\\' || *c == '/') name = c + 1;
-    return lstrcmpiA(name, g_payloadFiles[0]) == 0;
 }
 
 // A run ended between registering the layout and recording it leaves a layout that no
@@ -114,12 +121,15 @@ int RemoveRecordedLayout(HKEY root) {
     uint32_t handle = ParseHex(handleText, std::strlen(handleText));
     if (handle == 0) return 0;
 
-    UnloadKeyboardLayout(reinterpret_cast<HKL>(static_cast<UINT_PTR>(handle)));
-
     HKEY system;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM", 0, KEY_ALL_ACCESS, &system) != ERROR_SUCCESS)
+    bool opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM", 0, KEY_ALL_ACCESS, &system) == ERROR_SUCCESS;
+    if (opened && VisitLayoutKeys(system, handleText, false)) {
+        RegCloseKey(system);
         return 0;
-    DeleteSystemLayoutKeys(system, handleText);
+    }
+    UnloadKeyboardLayout(reinterpret_cast<HKL>(static_cast<UINT_PTR>(handle)));
+    if (!opened) return 0;
+    VisitLayoutKeys(system, handleText, true);
     RegCloseKey(system);
     return PurgePreloadEntry(handleText);
 }

@@ -50,6 +50,7 @@ struct RemoveCase {
     int result;
     bool keysDeleted;
     std::vector<std::string> preloadDeleted;
+    const char* imeFile = "";  // "Ime File" of each layout key; "" for none
 };
 
 class RemoveImeLayoutCases : public ImeLayout, public ::testing::WithParamInterface<RemoveCase> {};
@@ -60,8 +61,12 @@ TEST_P(RemoveImeLayoutCases, PurgesOnlyTheRecordedLayout) {
         testreg::SetString(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "ImeHKL", c.text,
                            c.record == EXPAND_SZ_TEXT ? REG_EXPAND_SZ : REG_SZ, c.record != TEXT_WITHOUT_NUL);
     for (int set = 0; set < 4; ++set)
-        if (!c.onlyControlSet001 || set == 0 || set == 3)
+        if (!c.onlyControlSet001 || set == 0 || set == 3) {
             testlayout::CreateLayoutKey(testlayout::kControlSets[set], c.keyName);
+            if (*c.keyName && *c.imeFile)
+                testreg::SetString(HKEY_LOCAL_MACHINE, testlayout::LayoutKey(testlayout::kControlSets[set], c.keyName),
+                                   "Ime File", c.imeFile);
+        }
     for (const PreloadValue& value : c.preload) testlayout::AddPreload(value);
     std::vector<PreloadValue> before = testlayout::Preload();
     // Values are created in name order, so "first in enumeration order" means the same on
@@ -90,15 +95,16 @@ TEST_P(RemoveImeLayoutCases, PurgesOnlyTheRecordedLayout) {
 }
 
 PreloadValue Sz(const char* name, const char* data) { return {name, REG_SZ, data}; }
+const char kOurs[] = "C:\\windows\\system32\\ZkV4Ivi.ime";
 
 INSTANTIATE_TEST_SUITE_P(Records, RemoveImeLayoutCases, ::testing::Values(
     RemoveCase{"NoRecord", NO_RECORD, "", "E0200804", false, {Sz("2", "E0200804")}, 0, false, {}},
     RemoveCase{"UpperCaseText", TEXT_WITH_NUL, "E0200804", "E0200804", false,
-               {Sz("2", "00000804"), Sz("3", "E0200804"), Sz("4", "00000409")}, 1, true, {"3"}},
+               {Sz("2", "00000804"), Sz("3", "E0200804"), Sz("4", "00000409")}, 1, true, {"3"}, kOurs},
     RemoveCase{"LowerCaseTextMatchesUpperCaseNames", TEXT_WITH_NUL, "e0200804", "E0200804", false,
-               {Sz("2", "E0200804")}, 1, true, {"2"}},
+               {Sz("2", "E0200804")}, 1, true, {"2"}, kOurs},
     RemoveCase{"TextStoredWithoutTerminator", TEXT_WITHOUT_NUL, "E0200804", "E0200804", false,
-               {Sz("2", "E0200804")}, 1, true, {"2"}},
+               {Sz("2", "E0200804")}, 1, true, {"2"}, kOurs},
     RemoveCase{"NotHexadecimal", TEXT_WITH_NUL, "E020080G", "E020080G", false, {Sz("2", "E020080G")},
                0, false, {}},
     RemoveCase{"Zero", TEXT_WITH_NUL, "0", "0", false, {Sz("2", "0")}, 0, false, {}},
@@ -111,20 +117,31 @@ INSTANTIATE_TEST_SUITE_P(Records, RemoveImeLayoutCases, ::testing::Values(
                {Sz("2", "E0200804")}, 0, false, {}},
     RemoveCase{"OnlyTheFirstMatchGoes", TEXT_WITH_NUL, "E0200804", "E0200804", false,
                {Sz("2", "e0200804"), Sz("3", "E0200804"), Sz("4", "E0200804"), Sz("5", "00000804")}, 1,
-               true, {"2"}},
+               true, {"2"}, kOurs},
     RemoveCase{"ExpandableStringIsNoMatch", TEXT_WITH_NUL, "E0200804", "E0200804", false,
-               {{"2", REG_EXPAND_SZ, "E0200804"}, Sz("3", "E0200804")}, 1, true, {"3"}},
+               {{"2", REG_EXPAND_SZ, "E0200804"}, Sz("3", "E0200804")}, 1, true, {"3"}, kOurs},
     RemoveCase{"WholeTextsAreCompared", TEXT_WITH_NUL, "E0200804", "E0200804", false,
-               {Sz("2", "E02008040"), Sz("3", "E020080"), Sz("4", " E0200804")}, 1, true, {}},
+               {Sz("2", "E02008040"), Sz("3", "E020080"), Sz("4", " E0200804")}, 1, true, {}, kOurs},
     RemoveCase{"OnlyControlSet001", TEXT_WITH_NUL, "E0200804", "E0200804", true,
-               {Sz("2", "E0200804")}, 1, true, {"2"}}),
+               {Sz("2", "E0200804")}, 1, true, {"2"}, kOurs},
+    RemoveCase{"OurModuleInAnotherFolder", TEXT_WITH_NUL, "E0200804", "E0200804", false,
+               {Sz("2", "E0200804")}, 1, true, {"2"}, "D:\\Old\\zkv4ivi.IME"},
+    // A stale or damaged record can name a layout that is not ours: it is left alone.
+    RemoveCase{"AnotherModulesLayout", TEXT_WITH_NUL, "E0F00804", "E0F00804", false,
+               {Sz("2", "E0F00804")}, 0, false, {}, "OTHERIME.IME"},
+    RemoveCase{"LayoutOfNoModule", TEXT_WITH_NUL, "00000804", "00000804", false,
+               {Sz("2", "00000804")}, 0, false, {}},
+    RemoveCase{"NoControlSetListsTheHandle", TEXT_WITH_NUL, "E0200804", "E0210804", false,
+               {Sz("2", "E0200804")}, 1, false, {"2"}}),
     [](const ::testing::TestParamInfo<RemoveCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ImeLayout, MissingPreloadListStillPurgesTheSystemLists) {
     std::optional<std::string> wineDefault = testreg::GetRaw(HKEY_CURRENT_USER, kPreload, "1");
     testreg::SetString(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "ImeHKL", "E0200804");
-    for (const char* controlSet : testlayout::kControlSets)
+    for (const char* controlSet : testlayout::kControlSets) {
         testlayout::CreateLayoutKey(controlSet, "E0200804");
+        testreg::SetString(HKEY_LOCAL_MACHINE, testlayout::LayoutKey(controlSet, "E0200804"), "Ime File", kOurs);
+    }
     testreg::DeleteTree(HKEY_CURRENT_USER, kPreload);
 
     EXPECT_EQ(RemoveImeLayout(HKEY_LOCAL_MACHINE), 0);

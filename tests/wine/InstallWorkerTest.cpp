@@ -253,4 +253,35 @@ INSTANTIATE_TEST_SUITE_P(Obstacles, InstallFailure, ::testing::Values(
     FailureCase{"LayoutRefused", false, LAYOUT_REFUSED, 80, testtext::kImeError, 7},
     FailureCase{"RepairWithLayoutRefused", true, LAYOUT_REFUSED, 80, testtext::kImeError, 7}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+// A stale or damaged record can name another product's layout: no operation may cost that
+// product its layout keys or its preload entry.
+struct ForeignLayoutCase {
+    const char* name;
+    WorkerProc worker;
+};
+
+class AnotherProductsLayout : public WorkerFixture, public ::testing::WithParamInterface<ForeignLayoutCase> {};
+
+TEST_P(AnotherProductsLayout, IsLeftAlone) {
+    const char kForeign[] = "E0F00804";
+    RecordEarlierLayout(kForeign, "OTHERIME.IME");
+    testreg::SetDword(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Version", 21100);
+    std::vector<testlayout::PreloadValue> preload = testlayout::Preload();
+
+    ASSERT_TRUE(m_windows.Run(GetParam().worker).ended);
+
+    for (const char* controlSet : {"ControlSet001", "CurrentControlSet"}) {
+        std::optional<std::string> file =
+            testreg::GetRaw(HKEY_LOCAL_MACHINE, testlayout::LayoutKey(controlSet, kForeign), "Ime File");
+        ASSERT_TRUE(file.has_value()) << controlSet;
+        EXPECT_STREQ(file->c_str(), "OTHERIME.IME") << controlSet;
+    }
+    EXPECT_EQ(testlayout::Preload(), preload);
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, AnotherProductsLayout, ::testing::Values(
+    ForeignLayoutCase{"Install", InstallWorker}, ForeignLayoutCase{"Repair", RepairWorker},
+    ForeignLayoutCase{"Uninstall", UninstallWorker}),
+    [](const ::testing::TestParamInfo<ForeignLayoutCase>& info) { return std::string(info.param.name); });
 }  // namespace

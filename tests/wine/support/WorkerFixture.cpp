@@ -59,9 +59,12 @@ int WorkerFixture::CreateShortcutOnFreshThread() {
     return result;
 }
 
-void RecordEarlierLayout(const std::string& handleText) {
-    testlayout::CreateLayoutKey("CurrentControlSet", handleText);
-    testlayout::CreateLayoutKey("ControlSet001", handleText);
+void RecordEarlierLayout(const std::string& handleText, const std::string& imeFile) {
+    for (const char* controlSet : {"CurrentControlSet", "ControlSet001"}) {
+        testlayout::CreateLayoutKey(controlSet, handleText);
+        testreg::SetString(HKEY_LOCAL_MACHINE, testlayout::LayoutKey(controlSet, handleText), "Ime File",
+                           imeFile.empty() ? testfiles::SystemDir() + "\\ZkV4Ivi.ime" : imeFile);
+    }
     testlayout::AddPreload({"2", REG_SZ, handleText});
     testreg::SetString(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "ImeHKL", handleText);
 }

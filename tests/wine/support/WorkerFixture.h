@@ -30,7 +30,8 @@ protected:
     WizardWindows m_windows;
 };
 
-// Registers a layout the way an earlier installation left it on Windows: listed in the
-// current control set and in ControlSet001 (on Windows the current one is a link to it) and
-// loaded through the user's preload list (value "2"), and recorded as "ImeHKL".
-void RecordEarlierLayout(const std::string& handleText);
+// Registers a layout the way an earlier installation left it on Windows: listed for the module
+// (by default ours in the system directory) in the current control set and in ControlSet001
+// (on Windows the current one is a link to it), loaded through the user's preload list
+// (value "2"), and recorded as "ImeHKL".
+void RecordEarlierLayout(const std::string& handleText, const std::string& imeFile = "");
