@@ -8,12 +8,7 @@
 set -uo pipefail
 src=$1 shipped=$2
 exe=$shipped/Setup.exe
-failures=0 checks=0
-check() {  # description, command...
-  local what=$1; shift
-  checks=$((checks + 1))
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
+source "$src/tests/build/checks.sh"
 
 headers=$(i686-w64-mingw32-objdump -p "$exe")
 field() { awk -v k="$1" '$1 == k { print $2 }' <<<"$headers"; }
@@ -68,5 +63,4 @@ status=$?
 check "a payload folder without PhrCht.dat stops the configure step" test $status -ne 0
 check "the message names the missing file" grep -q 'PhrCht.dat' <<<"$out"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ $failures -eq 0 ]
+finish
