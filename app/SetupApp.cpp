@@ -26,6 +26,16 @@ void GetApplicationName(char* name) {
     name[length] = '\0';
 }
 
+// The start-up box: MSG text `key`, captioned with the application's name; false, for the
+// start-up to return.
+bool ShowStartupError(const char* key) {
+    char text[LANG_TEXT_SIZE], name[SETUP_PATH_SIZE];
+    LoadLangString("MSG", key, text, sizeof(text));
+    GetApplicationName(name);
+    MessageBoxA(NULL, text, name, MB_ICONHAND);
+    return false;
+}
+
 void PrepareDialogEnvironment() {
     LoadLibraryA("riched32.dll");  // the licence page's "RICHEDIT" control
     InitCommonControls();          // the progress bar; Windows 95 has no Ex variant
@@ -51,18 +61,16 @@ bool WriteDriverFiles() {
 
 bool CSetupApp::InitInstance() {
     PrepareDialogEnvironment();
+    SetupGlobals.langIndex = SelectLanguageIndex();
+    // A damaged download is refused before anything is written. The check comes before the
+    // single-instance guard, so that a damaged copy whose box is up does not hold the guard's
+    // name: the fresh download the user starts next would otherwise end silently.
+    if (!ResourcesIntact()) return ShowStartupError("10");
     if (IsAlreadyRunning(SETUP_MUTEX_NAME)) return false;
 
-    SetupGlobals.langIndex = SelectLanguageIndex();
     SetupGlobals.osClass = ClassifyWindowsVersion();
 
-    if (SetupGlobals.osClass < OS_NT_NEWER && !WriteDriverFiles()) {
-        char text[LANG_TEXT_SIZE], name[SETUP_PATH_SIZE];
-        LoadLangString("MSG", "6", text, sizeof(text));
-        GetApplicationName(name);
-        MessageBoxA(NULL, text, name, MB_ICONHAND);
-        return false;
-    }
+    if (SetupGlobals.osClass < OS_NT_NEWER && !WriteDriverFiles()) return ShowStartupError("6");
 
     SetupGlobals.installedState = GetInstalledState();
     int mode = SetupGlobals.installedState == INSTALLED_SAME ? MODE_MAINTENANCE : MODE_INSTALL;

@@ -1,5 +1,6 @@
 #include "engine/PayloadCatalog.h"
 #include "base/HostClassification.h"
+#include "base/ResourceIntegrity.h"
 #include "res/resource.h"
 #include <windows.h>
 
@@ -12,15 +13,25 @@ unsigned DriverResourceNumber(int row) {
     return IDR_DRIVER_BASE + row;
 }
 
+const void* FindRawResource(unsigned number, unsigned long* size) {
+    HMODULE self = GetModuleHandleA(NULL);
+    HRSRC info = FindResourceA(self, MAKEINTRESOURCEA(number & 0xFFFF), MAKEINTRESOURCEA(10));
+    HGLOBAL handle = info ? LoadResource(self, info) : NULL;
+    const void* data = handle ? LockResource(handle) : NULL;
+    *size = data ? SizeofResource(self, info) : 0;
+    return data;
+}
+
+bool ResourcesIntact() {
+    return ResourcesMatchTable(IDR_INTEGRITY_TABLE, FindRawResource);
+}
+
 int WriteResourceToFile(const char* path, unsigned resourceNumber) {
     // Locate the resource before the target is opened: a missing resource must not
     // truncate a file that is already installed.
-    HMODULE self = GetModuleHandleA(NULL);
-    HRSRC info = FindResourceA(self, MAKEINTRESOURCEA(resourceNumber & 0xFFFF), MAKEINTRESOURCEA(10));
-    HGLOBAL handle = info ? LoadResource(self, info) : NULL;
-    const void* data = handle ? LockResource(handle) : NULL;
+    unsigned long size;
+    const void* data = FindRawResource(resourceNumber, &size);
     if (!data) return 0;
-    DWORD size = SizeofResource(self, info);
 
     // The sharing and creation the C library's "wb" asks for, so a file in use fails alike.
     HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,

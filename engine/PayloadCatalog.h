@@ -10,6 +10,13 @@ unsigned PayloadResourceNumber(int row, int osClass);
 // Resource number of a row of g_driverFiles.
 unsigned DriverResourceNumber(int row);
 
+// Raw-data resource `number` of this executable and its size; NULL (size 0) when missing.
+const void* FindRawResource(unsigned number, unsigned long* size);
+
+// True when every raw-data resource the build listed in the integrity table is present and
+// unchanged, and the table itself is whole; false for a damaged or truncated download.
+bool ResourcesIntact();
+
 // Copies raw-data resource resourceNumber of this executable into path with one write.
 // Returns 1 only when the whole resource was written and the file closed; 0 when the file
 // could not be opened, the resource is missing, or the write or close fell short.

@@ -26,6 +26,7 @@
 #define IDC_PROGRESS_BAR      1103
 
 // Raw-data resources (type 10).
+#define IDR_INTEGRITY_TABLE   190   // size and CRC-32 of every other one
 #define IDR_LICENSE_BASE      200   // + language index
 #define IDR_IME_MODULE_9X     210
 #define IDR_HELP_FILE         211

@@ -11,7 +11,16 @@ build_product() {  # folder toolchain [extra cmake args]
   cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" "$@" >/dev/null
   cmake --build "$dir" -j "$jobs" >/dev/null
 }
+# With SETUP_SIGN_CERT and SETUP_SIGN_KEY the shipped file is signed after the link
+# (scripts/sign.sh). A signed file is relinked by the next build, so that a build without
+# them is unsigned and the same bytes as ever.
+shipped=$root/build/product/Setup.exe
+[ -f "$shipped.signed" ] && rm -f "$shipped" "$shipped.signed"
 build_product "$root/build/product" mingw-i686.cmake ${SETUP_PAYLOAD_DIR:+-DSETUP_PAYLOAD_DIR=$SETUP_PAYLOAD_DIR}
+if [ -n "${SETUP_SIGN_CERT:-}" ] || [ -n "${SETUP_SIGN_KEY:-}" ]; then
+  "$root/scripts/sign.sh" "$shipped" "$shipped"
+  touch "$shipped.signed"
+fi
 if [ "$SETUP_TEST_ARCH" = i686 ]; then
   echo "$root/build/product"
 else

@@ -3,7 +3,7 @@
 # 32-bit Wine is wanted but not required: without it the Wine tests run the x86_64 build.
 set -euo pipefail
 packages=(cmake make g++ python3 googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth
-          x11-apps imagemagick fonts-wqy-microhei locales clang libclang-rt-14-dev)
+          x11-apps imagemagick fonts-wqy-microhei locales clang libclang-rt-14-dev osslsigncode openssl)
 optional=(wine32:i386)
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 missing=() missing_optional=()

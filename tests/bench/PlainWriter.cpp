@@ -9,12 +9,10 @@
 
 namespace {
 bool WriteFromResource(const std::string& path, unsigned number) {
-    HMODULE self = GetModuleHandleA(NULL);
-    HRSRC info = FindResourceA(self, MAKEINTRESOURCEA(number), MAKEINTRESOURCEA(10));
-    const void* data = info ? LockResource(LoadResource(self, info)) : NULL;
+    unsigned long size;
+    const void* data = FindRawResource(number, &size);
     FILE* file = data ? std::fopen(path.c_str(), "wb") : NULL;
     if (!file) return false;
-    DWORD size = SizeofResource(self, info);
     bool ok = std::fwrite(data, 1, size, file) == size;
     return std::fclose(file) == 0 && ok;
 }

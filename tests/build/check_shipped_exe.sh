@@ -1,19 +1,14 @@
 #!/usr/bin/env bash
 # Checks the shipped Setup.exe as a file: a 32-bit GUI program for subsystem and OS version
 # 4.0 that needs no runtime DLL, at most 32 KB of code and data besides its resources, with
-# version information and a manifest, rebuilt byte for byte from the same sources and payload
-# (the sample's IME modules too), and a payload folder that lacks a file stops the configure
-# step naming it.
+# version information and a manifest, an integrity table of every raw-data resource, rebuilt
+# byte for byte from the same sources and payload (the sample's IME modules too), and a
+# payload folder that lacks a file stops the configure step naming it.
 # Usage: check_shipped_exe.sh SOURCE_DIR SHIPPED_BUILD_DIR
 set -uo pipefail
 src=$1 shipped=$2
 exe=$shipped/Setup.exe
-failures=0 checks=0
-check() {  # description, command...
-  local what=$1; shift
-  checks=$((checks + 1))
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
+source "$src/tests/build/checks.sh"
 
 headers=$(i686-w64-mingw32-objdump -p "$exe")
 field() { awk -v k="$1" '$1 == k { print $2 }' <<<"$headers"; }
@@ -47,6 +42,17 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The integrity table (resource 190) is the one the build's generator makes of the file's
+# other raw-data resources: none is left out, and sizes and CRC-32 are right.
+table_of_every_resource() {
+  local pairs=() number at size
+  while read -r _ number at size; do
+    tail -c +$((at + 1)) "$exe" | head -c "$size" >"$work/rcdata-$number"
+    [ "$number" = 190 ] || pairs+=("$number=$work/rcdata-$number")
+  done < <(python3 "$src/tests/build/pe_facts.py" "$exe" | grep '^rcdata ')
+  python3 "$src/scripts/gen_integrity_table.py" "$work/table" "${pairs[@]}" && cmp -s "$work/table" "$work/rcdata-190"
+}
+check "the integrity table lists every raw-data resource, with its size and CRC-32" table_of_every_resource
 # The same payload, given as a payload folder, in another build folder: identical bytes.
 cp -r "$shipped/generated/sample-payload" "$work/payload"
 cmake -S "$src" -B "$work/again" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
@@ -68,5 +74,4 @@ status=$?
 check "a payload folder without PhrCht.dat stops the configure step" test $status -ne 0
 check "the message names the missing file" grep -q 'PhrCht.dat' <<<"$out"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ $failures -eq 0 ]
+finish

@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
 """Prints facts of a PE file that the build checks compare, one per line:
   subsystem-version MAJOR.MINOR
-  outside-resources BYTES   (file size minus the raw size of the .rsrc section)
+  outside-resources BYTES   (file size minus the raw size of the .rsrc section and of an
+                            appended signature, which is no part of the loaded image)
   import DLL!FUNCTION       (DLL in upper case; FUNCTION as #N for an import by ordinal)
-Usage: pe_facts.py FILE"""
+  rcdata NUMBER OFFSET SIZE (a raw-data resource: where its bytes lie in the file)
+Usage: pe_facts.py FILE
+       pe_facts.py --flip NUMBER FILE   flips one bit of the middle byte of raw-data resource
+                                        NUMBER in place, as a damaged download would"""
 import struct
 import sys
 
 
-def main(path):
+def main(path, flip=None):
     data = open(path, "rb").read()
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     if data[pe:pe + 4] != b"PE\0\0":
@@ -20,6 +24,8 @@ def main(path):
     major, minor = struct.unpack_from("<HH", data, optional + 48)
     directories = optional + (112 if wide else 96)
     import_rva = struct.unpack_from("<I", data, directories + 8)[0]
+    resource_rva = struct.unpack_from("<I", data, directories + 16)[0]
+    signature_size = struct.unpack_from("<I", data, directories + 36)[0]  # a file offset, not an address
 
     sections = []
     for i in range(sections_count):
@@ -38,9 +44,35 @@ def main(path):
         at = offset(rva)
         return data[at:data.index(b"\0", at)].decode()
 
+    # Resource directory: type, then number, then language; entries of 8 bytes after a
+    # 16-byte header, the high bit of an entry's second word marking a subdirectory.
+    def entries(directory):
+        at = offset(resource_rva) + directory
+        named, numbered = struct.unpack_from("<HH", data, at + 12)
+        for i in range(named + numbered):
+            yield struct.unpack_from("<II", data, at + 16 + 8 * i)
+
+    def rcdata():  # (number, file offset, size) of every raw-data resource
+        for type_id, types in entries(0) if resource_rva else ():
+            if type_id != 10:
+                continue
+            for number, languages in entries(types & 0x7FFFFFFF):
+                for _, leaf in entries(languages & 0x7FFFFFFF):
+                    rva, size = struct.unpack_from("<II", data, offset(resource_rva) + leaf)
+                    yield number, offset(rva), size
+
+    if flip is not None:
+        for number, at, size in rcdata():
+            if number == flip:
+                with open(path, "r+b") as out:
+                    out.seek(at + size // 2)
+                    out.write(bytes([data[at + size // 2] ^ 0x01]))
+                return
+        sys.exit(f"{path}: no raw-data resource {flip}")
+
     rsrc = sum(raw for name, _, _, raw, _ in sections if name == ".rsrc")
     print(f"subsystem-version {major}.{minor}")
-    print(f"outside-resources {len(data) - rsrc}")
+    print(f"outside-resources {len(data) - rsrc - signature_size}")
     at = offset(import_rva) if import_rva else None
     while at is not None:
         lookup, _, _, name_rva, first = struct.unpack_from("<IIIII", data, at)
@@ -57,6 +89,11 @@ def main(path):
             entry += size
         at += 20
 
+    for number, at, size in rcdata():
+        print(f"rcdata {number} {at} {size}")
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    if sys.argv[1] == "--flip":
+        main(sys.argv[3], int(sys.argv[2]))
+    else:
+        main(sys.argv[1])

@@ -79,6 +79,18 @@ set(E2E_STEPS_TABLE
   "disk_full_module    zh_TW   mount:system:256k disk_full,install_fails,10 grow:system:16m disk_full,completes,install"
   "leftovers_winxp     zh_CN   reported_release,winxp snapshot:before cycle,winxp snapshot:1 cycle,winxp snapshot:2 cycle,winxp snapshot:3 same:before:1:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:1:2:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:2:3:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed"
   "leftovers_win10     en_US   reported_release,win10 snapshot:before cycle,win10 snapshot:1 cycle,win10 snapshot:2 cycle,win10 snapshot:3 same:before:1:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:1:2:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed same:2:3:${CMAKE_CURRENT_LIST_DIR}/leftovers.allowed")
+# A copy with one byte flipped in a payload file, a licence text and the integrity table:
+# refused on a clean machine and over an installation, with nothing written either time.
+foreach(pair "payload;213" "licence;201" "table;190")
+  list(GET pair 0 what)
+  list(GET pair 1 number)
+  list(APPEND E2E_STEPS_TABLE "damaged_${what}  zh_TW  reported_release,win98 snapshot:clean damage:${number} damaged,win98 snapshot:refused same:clean:refused product:${SETUP_PRODUCT_DIR} install,win98 snapshot:installed damage:${number} damaged,win98 snapshot:after same:installed:after")
+endforeach()
+# The signed copy (tests/build/check_signed_exe.sh) installs, and flipping a payload byte
+# of it still stops the start.
+if(SETUP_SIGNED_DIR)
+  list(APPEND E2E_STEPS_TABLE "signed  en_US  product:${SETUP_SIGNED_DIR}/product install,winxp snapshot:installed damage:213 damaged,winxp snapshot:after same:installed:after")
+endif()
 foreach(row IN LISTS E2E_STEPS_TABLE)
   string(REGEX REPLACE " +" ";" fields "${row}")
   list(POP_FRONT fields name language)
@@ -87,3 +99,6 @@ foreach(row IN LISTS E2E_STEPS_TABLE)
     TIMEOUT 600 SKIP_RETURN_CODE 77
     ENVIRONMENT "E2E_MOUNT_LEDGER=${E2E_MOUNT_LEDGER};LC_ALL=${language}.UTF-8;LOCPATH=${E2E_LOCALES};E2E_PRODUCT_DIR=${SETUP_PRODUCT_DIR};E2E_SOURCE_DIR=${CMAKE_SOURCE_DIR};E2E_PAYLOAD_DIR=${E2E_PAYLOAD_DIR}")
 endforeach()
+if(SETUP_SIGNED_DIR)
+  set_property(TEST e2e_signed APPEND PROPERTY FIXTURES_REQUIRED signed_copy)
+endif()

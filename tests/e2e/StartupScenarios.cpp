@@ -1,5 +1,5 @@
-// What happens before and around the wizard: the single-instance guard, the support
-// driver written at start, and the closing question.
+// What happens before and around the wizard: the check of a damaged download, the
+// single-instance guard, the support driver written at start, and the closing question.
 #include "driver/Check.h"
 #include "driver/Flows.h"
 
@@ -16,7 +16,43 @@ bool StaysInvisibleUntilExit(const SetupProcess& process) {
     }, kStepTimeout, 2);
     return invisible && !process.Running();
 }
+
+// The start-up box: MSG text `key`, captioned with the program's name, OK alone, no owner and
+// no other window; Setup.exe ends after OK.
+void ExpectStartupBox(Wizard& wizard, const char* key) {
+    Box box = wizard.WaitBox(kStartTimeout);
+    CHECK_EQ(box.caption, std::wstring(L"Setup"));
+    CHECK_EQ(box.text, LangText("MSG", key));
+    CHECK_MSG(box.HasButton(IDOK) && !box.HasButton(IDYES), "the box is not an OK box");
+    CHECK_MSG(box.owner == NULL, "the start-up box has an owner");
+    for (HWND window : TopLevelWindows(wizard.Process().Id()))
+        CHECK_MSG(window == box.window || !IsShown(window), "a window besides the box: " << ClassName(window));
+    wizard.Answer(box, IDOK);
+    CHECK_MSG(wizard.WaitExit(), "Setup.exe still runs after OK");
+}
 }  // namespace
+
+// A copy of Setup.exe with one byte flipped in a raw-data resource (prefix-steps.sh makes
+// it) is refused at start and writes nothing: no driver on a clean machine, and over an
+// installation not one of its files. prefix-steps.sh compares the registry and file tree.
+SCENARIO(damaged) {
+    REQUIRE(args.size() == 1);
+    const Release& release = FindRelease(args[0]);
+    bool installed = ReadValue(HKEY_LOCAL_MACHINE, kProductKey, L"Version").exists;
+    std::vector<std::wstring> paths{DriverPath()};
+    for (const InstalledFile& file : InstalledFiles(release.moduleResource)) paths.push_back(file.path);
+    std::vector<FILETIME> before;
+    for (const std::wstring& path : paths) before.push_back(LastWrite(path));
+
+    Wizard wizard(release.name);
+    ExpectStartupBox(wizard, "10");
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        FILETIME after = LastWrite(paths[i]);
+        CHECK_MSG(CompareFileTime(&before[i], &after) == 0, "written: " << paths[i]);
+    }
+    if (installed) CheckInstalled(release);
+    else CHECK_MSG(!FileExists(DriverPath()), "the damaged copy wrote the driver");
+}
 
 // A second Setup.exe beside a running wizard ends by itself, shows nothing and does not
 // write the driver again.
@@ -92,15 +128,7 @@ SCENARIO(close_question) {
 SCENARIO(driver_unwritable) {
     REQUIRE(CreateDirectoryW(DriverPath().c_str(), NULL));
     Wizard wizard("win98");
-    Box box = wizard.WaitBox(kStartTimeout);
-    CHECK_EQ(box.caption, std::wstring(L"Setup"));
-    CHECK_EQ(box.text, LangText("MSG", "6"));
-    CHECK_MSG(box.HasButton(IDOK) && !box.HasButton(IDYES), "the box is not an OK box");
-    CHECK_MSG(box.owner == NULL, "the start-up box has an owner");
-    for (HWND window : TopLevelWindows(wizard.Process().Id()))
-        CHECK_MSG(window == box.window || !IsShown(window), "a window besides the box: " << ClassName(window));
-    wizard.Answer(box, IDOK);
-    CHECK_MSG(wizard.WaitExit(), "Setup.exe still runs after OK");
+    ExpectStartupBox(wizard, "6");
     CHECK(DirectoryExists(DriverPath()));
     CHECK(!KeyExists(HKEY_LOCAL_MACHINE, kProductKey));
     RemoveDirectoryW(DriverPath().c_str());

@@ -10,6 +10,10 @@
 #                      the files' sizes
 #   same:A:B[:ALLOWED] snapshots A and B must not differ but in lines that match one of the
 #                      extended regular expressions in the file ALLOWED (one a line, "#" comments)
+#                      or in wine.allowed beside this script (what Wine itself changes)
+#   product:DIR        later runs start the Setup.exe (and language files) in DIR
+#   damage:NUMBER      later runs start a copy of that product folder in which one byte of
+#                      raw-data resource NUMBER is flipped
 #   anything else      one run of the driver: the scenario and its words, joined by commas
 # Exits 77 (skipped) when a tmpfs cannot be mounted here. Every mount goes when the script
 # ends; each is also listed in $E2E_MOUNT_LEDGER, for "prefix-steps.sh cleanup" to take away
@@ -91,7 +95,8 @@ snapshot() {  # NAME
 compare() {  # A B [ALLOWED]
   local a=$pictures/$1 b=$pictures/$2 allowed=${3:-/dev/null} changes bad
   changes=$(diff <(sort "$a") <(sort "$b") | grep '^[<>]')
-  bad=$(printf '%s\n' "$changes" | grep -v -E -f <(grep -v -e '^#' -e '^$' "$allowed") | grep .)
+  bad=$(printf '%s\n' "$changes" |
+    grep -v -E -f <(grep -h -v -e '^#' -e '^$' "$allowed" "$(dirname "$0")/wine.allowed") | grep .)
   echo "-- $1 against $2: $(printf '%s\n' "$changes" | grep -c .) line(s) differ, $(printf '%s\n' "$bad" | grep -c .) unexpected"
   printf '%s\n' "$changes" | grep . | sed 's/^/   /'
   [ -z "$bad" ] && return 0
@@ -108,6 +113,13 @@ for step in "$@"; do
       mount -o "remount,size=$second" "$(mount_point "$first")" || rc=1
       echo "-- $first disk grown to $second" ;;
     snapshot) snapshot "$first" ;;
+    product) export E2E_PRODUCT_DIR=$first ;;
+    damage)
+      copy=$pictures/damaged-$first
+      mkdir -p "$copy" && cp "$E2E_PRODUCT_DIR"/Setup.exe "$E2E_PRODUCT_DIR"/*.lng "$copy/" &&
+        python3 "$here/../tests/build/pe_facts.py" --flip "$first" "$copy/Setup.exe" || rc=1
+      export E2E_PRODUCT_DIR=$copy
+      echo "-- Setup.exe with one byte of resource $first flipped" ;;
     same) compare "$first" "$second" "$third" || rc=1 ;;
     *)
       IFS=, read -r -a words <<<"$step"
