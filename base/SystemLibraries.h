@@ -15,12 +15,14 @@ enum SystemFunctionId {
 
 // First thing at start: the DLL search is kept to the system directory where Windows can do
 // that, and every DLL that Setup.exe or the system later asks for by name is loaded first
-// by its full path, so that such a request finds the loaded one.
+// by its full path, so that such a request finds the loaded one. Then LoadSystemLibraries.
 void RestrictDllSearch();
 
-// Loads the libraries once (also for programs that skip RestrictDllSearch); the address of
-// a function, or NULL when its library or the function is missing.
-void* SystemFunction(int id);
+// Loads the libraries and fills g_systemFunctions: a function's address, or NULL when its
+// library or the function is missing. Programs that link the product's code call it once.
+void LoadSystemLibraries();
+extern FARPROC g_systemFunctions[SF_COUNT];
 
 // The function `name` with its declared type; the caller includes the header declaring it.
-#define SYSTEM_FUNCTION(name) reinterpret_cast<decltype(&::name)>(SystemFunction(SF_##name))
+#define SYSTEM_FUNCTION(name) \
+    reinterpret_cast<decltype(&::name)>(reinterpret_cast<void*>(g_systemFunctions[SF_##name]))
