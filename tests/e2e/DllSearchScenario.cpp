@@ -8,7 +8,7 @@ using namespace e2e;
 
 namespace {
 // Every DLL that Setup.exe and the system's DLLs in it load in the three runs (measured with
-// WINEDEBUG=+loaddll). Wine has no known DLLs and prefers its own; a native-first order for
+// WINEDEBUG=+loaddll; Wine's internals such as kernelbase, ucrtbase and win32u left out). Wine has no known DLLs and prefers its own; a native-first order for
 // Setup.exe makes it search the program's folder first, as Windows does for a DLL that is no
 // known DLL (Searched). Wine's user32 imports version.dll and loads imm32.dll by bare name
 // while the process starts, before any of the program's code: those stand-ins run whatever
