@@ -2,6 +2,7 @@
 #include "base/HostClassification.h"
 #include "base/SetupGlobals.h"
 #include "engine/PayloadCatalog.h"
+#include "base/SystemLibraries.h"
 #include "base/SystemPaths.h"
 #include "base/PathText.h"
 #include "lang/LangFile.h"
@@ -36,9 +37,10 @@ bool ShowStartupError(const char* key) {
     return false;
 }
 
+// riched32 (the licence page's "RICHEDIT" control) is loaded at start with the others.
 void PrepareDialogEnvironment() {
-    LoadLibraryA("riched32.dll");  // the licence page's "RICHEDIT" control
-    InitCommonControls();          // the progress bar; Windows 95 has no Ex variant
+    // The progress bar; Windows 95 has no Ex variant.
+    if (auto initControls = SYSTEM_FUNCTION(InitCommonControls)) initControls();
 }
 }  // namespace
 

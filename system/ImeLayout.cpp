@@ -1,6 +1,7 @@
 #include "system/ImeLayout.h"
 #include "base/PathText.h"
 #include "base/PayloadNames.h"
+#include "base/SystemLibraries.h"
 #include "base/SystemPaths.h"
 #include "lang/LangFile.h"
 #include "lang/LangText.h"
@@ -140,7 +141,8 @@ uint32_t InstallImeLayout() {
     if (!BuildSystemFilePath(path, sizeof(path), g_payloadFiles[0])) return 0;
     char layoutText[LANG_TEXT_SIZE];
     LoadLangString("MAIN", "IME_NAME", layoutText, sizeof(layoutText));
-    return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(ImmInstallIMEA(path, layoutText)));
+    auto install = SYSTEM_FUNCTION(ImmInstallIMEA);
+    return install ? static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(install(path, layoutText))) : 0;
 }
 
 int RemoveImeLayout(HKEY root) {

@@ -4,6 +4,7 @@
 #include "base/DirectoryPath.h"
 #include "base/PayloadNames.h"
 #include "base/PathText.h"
+#include "base/SystemLibraries.h"
 #include "base/SystemPaths.h"
 #include <windows.h>
 #include <objbase.h>
@@ -36,22 +37,27 @@ const char* HelpFileName() {
 }  // namespace
 
 void NotifyShellPath(long event, const char* path) {
-    SHChangeNotify(event, kNotifyFlags, path, NULL);
+    auto notify = SYSTEM_FUNCTION(SHChangeNotify);
+    if (!notify) return;
+    notify(event, kNotifyFlags, path, NULL);
     char parent[SETUP_PATH_SIZE];
     GetParentDirectory(path, parent, sizeof(parent));
-    SHChangeNotify(SHCNE_UPDATEDIR | SHCNE_INTERRUPT, kNotifyFlags, parent, NULL);
+    notify(SHCNE_UPDATEDIR | SHCNE_INTERRUPT, kNotifyFlags, parent, NULL);
 }
 
 int GetShellFolderPath(int csidl, char* out, std::size_t outSize) {
     if (outSize < MAX_PATH) return 0;  // the shell writes up to MAX_PATH bytes
     out[0] = '\0';
     // The list comes from the shell's allocator; Windows 95 has no CoTaskMemFree without OLE.
+    auto getMalloc = SYSTEM_FUNCTION(SHGetMalloc);
+    auto getLocation = SYSTEM_FUNCTION(SHGetSpecialFolderLocation);
+    auto getPath = SYSTEM_FUNCTION(SHGetPathFromIDListA);
     IMalloc* allocator = NULL;
-    if (SHGetMalloc(&allocator) != S_OK) return 0;
+    if (!getMalloc || !getLocation || !getPath || getMalloc(&allocator) != S_OK) return 0;
     LPITEMIDLIST list = NULL;
     BOOL ok = FALSE;
-    if (SHGetSpecialFolderLocation(NULL, csidl, &list) == S_OK) {
-        ok = SHGetPathFromIDListA(list, out);
+    if (getLocation(NULL, csidl, &list) == S_OK) {
+        ok = getPath(list, out);
         allocator->Free(list);
     }
     allocator->Release();
@@ -65,9 +71,10 @@ int CreateShellFolder(const char* path) {
 }
 
 int CreateShellLink(const char* target, const char* linkPath) {
+    auto createInstance = SYSTEM_FUNCTION(CoCreateInstance);
     IShellLinkA* link = NULL;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
+    if (!createInstance || FAILED(createInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                                 reinterpret_cast<void**>(&link))))
         return 0;
     link->SetPath(target);
     char workingDirectory[SETUP_PATH_SIZE];
@@ -91,14 +98,16 @@ int CreateShellLink(const char* target, const char* linkPath) {
 
 int CreateProgramShortcut() {
     if (SetupGlobals.osClass == OS_UNKNOWN) return 0;
-    if (CoInitialize(NULL) != S_OK) return 0;
+    auto initialize = SYSTEM_FUNCTION(CoInitialize);
+    auto uninitialize = SYSTEM_FUNCTION(CoUninitialize);
+    if (!initialize || !uninitialize || initialize(NULL) != S_OK) return 0;
     int result = 0;
     char folder[SETUP_PATH_SIZE], target[SETUP_PATH_SIZE], link[SETUP_PATH_SIZE];
     if (BuildProductFolder(folder, sizeof(folder)) && CreateShellFolder(folder) &&
         BuildImeFolderPath(target, sizeof(target), HelpFileName()) &&
         JoinPath(link, sizeof(link), folder, ShortcutLinkNames[LangRow()]))
         result = CreateShellLink(target, link);
-    CoUninitialize();
+    uninitialize();
     return result;
 }
 

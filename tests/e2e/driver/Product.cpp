@@ -129,7 +129,7 @@ const std::vector<Release>& Releases() {
     static const std::vector<Release> releases = {
         {"win98", 210, true, false},  {"winme", 210, true, false},   {"nt40", 210, true, false},
         {"win2k", 230, true, false},  {"winxp", 230, true, false},   {"win2003", 230, true, false},
-        {"win10", 230, false, true}};
+        {"vista", 230, false, true},  {"win10", 230, false, true}};
     return releases;
 }
 

@@ -1,5 +1,6 @@
 #include "driver/SetupProcess.h"
 #include "driver/Check.h"
+#include "driver/Product.h"
 #include <tlhelp32.h>
 #include <algorithm>
 #include <cstdlib>
@@ -55,6 +56,48 @@ void SetReportedRelease(const std::string& release) {
     RegCloseKey(key);
 }
 
+std::wstring DriverFolderFile(const wchar_t* name) {
+    wchar_t path[MAX_PATH + 1] = {0};
+    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+namespace {
+std::string& HiddenFunction() {
+    static std::string name;
+    return name;
+}
+
+// Overwrites the first letter of the hidden function's name in the image of a process that
+// has not run yet: the image is mapped at its preferred base (the 32-bit build has no
+// relocations, and Wine keeps the 64-bit one there), and the bytes are checked first.
+void HideFunction(HANDLE process, const std::wstring& exe) {
+    std::string image = ReadBytes(exe);
+    std::string name = HiddenFunction() + '\0';
+    size_t offset = image.find(name);
+    REQUIRE(offset != std::string::npos && image.find(name, offset + 1) == std::string::npos);
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
+    const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    ULONG_PTR address = 0;
+    for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
+        if (offset >= section->PointerToRawData && offset < section->PointerToRawData + section->SizeOfRawData)
+            address = nt->OptionalHeader.ImageBase + section->VirtualAddress + (offset - section->PointerToRawData);
+    REQUIRE(address != 0);
+    void* target = reinterpret_cast<void*>(address);
+    std::string seen(name.size(), '\0');
+    REQUIRE(ReadProcessMemory(process, target, &seen[0], seen.size(), NULL) && seen == name);
+    DWORD protection = 0;
+    REQUIRE(VirtualProtectEx(process, target, 1, PAGE_READWRITE, &protection));
+    const char hidden = '_';
+    REQUIRE(WriteProcessMemory(process, target, &hidden, 1, NULL));
+    VirtualProtectEx(process, target, 1, protection, &protection);
+}
+}  // namespace
+
+void HideFunctionFromSetup(const std::string& name) { HiddenFunction() = name; }
+
 SetupProcess::SetupProcess(SetupProcess&& other) noexcept { *this = std::move(other); }
 
 SetupProcess& SetupProcess::operator=(SetupProcess&& other) noexcept {
@@ -103,18 +146,23 @@ SetupProcess SetupProcess::Start(const std::string& release) {
             Sleep(500);
         }
         commandLine = L"\"" + exe + L"\"";
-        created = CreateProcessW(exe.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(),
-                                 &startup, &info);
+        created = CreateProcessW(exe.c_str(), &commandLine[0], NULL, NULL, FALSE,
+                                 HiddenFunction().empty() ? 0 : CREATE_SUSPENDED, NULL, folder.c_str(), &startup,
+                                 &info);
     }
     if (!created) {
         ReportFailure(__FILE__, __LINE__, "CreateProcess failed, error " + std::to_string(GetLastError()));
         throw ScenarioAbort{"start Setup.exe"};
     }
+    Started().push_back(info.hProcess);
+    if (!HiddenFunction().empty()) {
+        HideFunction(info.hProcess, exe);
+        ResumeThread(info.hThread);
+    }
     CloseHandle(info.hThread);
     SetupProcess process;
     process.m_process = info.hProcess;
     process.m_id = info.dwProcessId;
-    Started().push_back(info.hProcess);
     return process;
 }
 

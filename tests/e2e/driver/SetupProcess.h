@@ -20,6 +20,13 @@ std::wstring WindowsPathFromEnvironment(const char* name, bool required);
 // Sets the Windows release ("win98", "winxp", "win10", ...) that Wine reports to Setup.exe.
 void SetReportedRelease(const std::string& release);
 
+// From now on, every start of Setup.exe finds no function `name` by GetProcAddress, as on a
+// Windows release without it: the name in its image is overwritten before it runs.
+void HideFunctionFromSetup(const std::string& name);
+
+// A file in the driver's own folder (StepTrap.dll, Canary.dll).
+std::wstring DriverFolderFile(const wchar_t* name);
+
 class SetupProcess {
 public:
     SetupProcess() = default;

@@ -2,15 +2,6 @@
 #include "driver/Check.h"
 
 namespace e2e {
-namespace {
-std::wstring TrapLibraryPath() {
-    wchar_t path[MAX_PATH + 1] = {0};
-    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"StepTrap.dll";
-}
-}  // namespace
-
 StepTrap::StepTrap(const std::string& point) {
     m_armed = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapArmed");
     m_reached = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapReached");
@@ -29,7 +20,7 @@ StepTrap::~StepTrap() {
 
 void StepTrap::Arm(Wizard& wizard) {
     // Loaded without running its start-up code: in this process the trap has nothing to do.
-    HMODULE library = LoadLibraryExW(TrapLibraryPath().c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
+    HMODULE library = LoadLibraryExW(DriverFolderFile(L"StepTrap.dll").c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
     REQUIRE(library != NULL);
     auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "StepTrapHook")));
     REQUIRE(hook != NULL);

@@ -43,29 +43,30 @@ LONG WINAPI TrappedRegDeleteValueA(HKEY key, LPCSTR name) {
     return g_deleteValue(key, name);
 }
 
-// Points the executable's import of dll!function at replacement; returns the old target.
-void* PatchImport(const char* dll, const char* function, void* replacement) {
+// Points every slot of the executable's writable sections that holds dll!function at
+// replacement: its import slot, or the slot where it keeps what GetProcAddress gave it.
+// Returns the old target, or nullptr when no slot held it.
+void* PatchFunction(const char* dll, const char* function, void* replacement) {
+    HMODULE library = GetModuleHandleA(dll);
+    void* target = library ? reinterpret_cast<void*>(GetProcAddress(library, function)) : nullptr;
+    if (!target) return nullptr;
     BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(NULL));
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-    for (; imports.VirtualAddress && entry->Name; ++entry) {
-        if (lstrcmpiA(reinterpret_cast<char*>(base + entry->Name), dll) != 0) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (lstrcmpA(reinterpret_cast<char*>(byName->Name), function) != 0) continue;
+    IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    bool patched = false;
+    for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+        if (!(section->Characteristics & IMAGE_SCN_MEM_WRITE)) continue;
+        auto* slot = reinterpret_cast<void**>(base + section->VirtualAddress);
+        for (DWORD n = section->Misc.VirtualSize / sizeof(void*); n; --n, ++slot) {
+            if (*slot != target) continue;
             DWORD protection = 0;
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &protection);
-            void* old = reinterpret_cast<void*>(slots->u1.Function);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), protection, &protection);
-            return old;
+            VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection);
+            *slot = replacement;
+            VirtualProtect(slot, sizeof(*slot), protection, &protection);
+            patched = true;
         }
     }
-    return nullptr;
+    return patched ? target : nullptr;
 }
 
 bool InSetupExe() {
@@ -91,11 +92,11 @@ void Arm() {
         return;
     }
     g_sendMessage = reinterpret_cast<SendMessageFn>(
-        PatchImport("user32.dll", "SendMessageA", reinterpret_cast<void*>(&TrappedSendMessageA)));
+        PatchFunction("user32.dll", "SendMessageA", reinterpret_cast<void*>(&TrappedSendMessageA)));
     g_installIme = reinterpret_cast<InstallImeFn>(
-        PatchImport("imm32.dll", "ImmInstallIMEA", reinterpret_cast<void*>(&TrappedImmInstallIMEA)));
+        PatchFunction("imm32.dll", "ImmInstallIMEA", reinterpret_cast<void*>(&TrappedImmInstallIMEA)));
     g_deleteValue = reinterpret_cast<DeleteValueFn>(
-        PatchImport("advapi32.dll", "RegDeleteValueA", reinterpret_cast<void*>(&TrappedRegDeleteValueA)));
+        PatchFunction("advapi32.dll", "RegDeleteValueA", reinterpret_cast<void*>(&TrappedRegDeleteValueA)));
     bool patched = (g_point != Point::Bar || g_sendMessage) && (g_point != Point::Layout || g_installIme) &&
                    (g_point != Point::Unrecord || g_deleteValue);
     if (!patched) return;
