@@ -232,6 +232,12 @@ std::wstring ShortcutPath(Lang lang, bool common) {
     return ProductMenuFolder(lang, common) + L"\\" + names[static_cast<int>(lang)];
 }
 
+void MoveProgramsFolder(const std::wstring& path) {
+    const std::wstring explorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+    for (const wchar_t* key : {L"User Shell Folders", L"Shell Folders"})
+        WriteText(HKEY_CURRENT_USER, explorer + key, L"Programs", path);
+}
+
 std::wstring ShortcutTarget(const std::wstring& linkPath) {
     static bool comReady = SUCCEEDED(CoInitialize(NULL));
     if (!comReady) return std::wstring();

@@ -52,6 +52,8 @@ FILETIME LastWrite(const std::wstring& path);
 std::wstring ProgramsFolder(bool common);
 std::wstring ProductMenuFolder(Lang lang, bool common);  // Programs + \Quorvel\<name>
 std::wstring ShortcutPath(Lang lang, bool common);
+// Points the current user's Programs folder at path, as a user who moved it has it.
+void MoveProgramsFolder(const std::wstring& path);
 // Target of a shortcut file; empty when it cannot be read.
 std::wstring ShortcutTarget(const std::wstring& linkPath);
 
