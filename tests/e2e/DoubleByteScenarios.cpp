@@ -80,7 +80,7 @@ SCENARIO(double_byte_profile) {
     Note("profile " + Utf8(profile) + " (" + args[1] + " in code page " + std::to_string(GetACP()) + ")");
 
     Folders before = FoldersAround(profile);
-    std::wstring maker = programs + L"\\Quorvel";
+    std::wstring maker = machine::MakerMenuFolder(false);
     const Folders product = {maker, ProductMenuFolder(CurrentLang(), false)};
 
     InstallOnce(release.name);

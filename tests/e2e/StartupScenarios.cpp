@@ -30,7 +30,7 @@ SCENARIO(second_instance) {
     Wizard second("win98");
     CHECK_MSG(StaysInvisibleUntilExit(second.Process()), "the second instance showed a window or kept running");
     Note("second instance ended after " + std::to_string(GetTickCount() - started) + " ms");
-    CHECK_MSG(!FileExists(DriverPath()), "the second instance wrote the driver");
+    CHECK_MSG(!IsFile(DriverPath()), "the second instance wrote the driver");
     CHECK_MSG(first.Process().Running() && first.CurrentPage() == welcome, "the first wizard was disturbed");
     QuitWizard(first);
 }
@@ -46,7 +46,7 @@ SCENARIO(driver_file) {
     std::string bytes = ReadBytes(DriverPath(), &exists);
     CHECK_EQ(exists, release.writesDriver);
     if (exists) CHECK_MSG(bytes == PayloadBytes(250), "the driver differs from resource 250");
-    CHECK_MSG(!FileExists(SystemDir() + L"\\ZkV4Ivi.ime"), "the module was written before anything was chosen");
+    CHECK_MSG(!IsFile(SystemDir() + L"\\ZkV4Ivi.ime"), "the module was written before anything was chosen");
     QuitWizard(wizard);
 }
 
@@ -101,7 +101,7 @@ SCENARIO(driver_unwritable) {
         CHECK_MSG(window == box.window || !IsShown(window), "a window besides the box: " << ClassName(window));
     wizard.Answer(box, IDOK);
     CHECK_MSG(wizard.WaitExit(), "Setup.exe still runs after OK");
-    CHECK(DirectoryExists(DriverPath()));
+    CHECK(IsDirectory(DriverPath()));
     CHECK(!KeyExists(HKEY_LOCAL_MACHINE, kProductKey));
     RemoveDirectoryW(DriverPath().c_str());
 }

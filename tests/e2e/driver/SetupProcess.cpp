@@ -1,5 +1,6 @@
 #include "driver/SetupProcess.h"
 #include "driver/Check.h"
+#include "Machine.h"
 #include <tlhelp32.h>
 #include <algorithm>
 #include <cstdlib>
@@ -13,12 +14,7 @@ std::vector<HANDLE>& Started() {
     return processes;
 }
 
-std::wstring Widen(const std::string& text) {
-    int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, NULL, 0);
-    std::wstring out(size > 0 ? size - 1 : 0, L'\0');
-    if (size > 1) MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &out[0], size);
-    return out;
-}
+std::wstring Widen(const std::string& text) { return machine::Wide(text, CP_UTF8); }
 }  // namespace
 
 std::wstring WindowsPathFromEnvironment(const char* name, bool required) {
