@@ -17,11 +17,15 @@ void GetApplicationName(char* name) {
     char path[SETUP_PATH_SIZE] = {0};
     GetModuleFileNameA(NULL, path, MAX_PATH);
     const char* start = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/') start = p + 1;
     const char* end = NULL;
-    for (const char* p = start; *p; ++p)
-        if (*p == '.') end = p;
+    for (const char* p = path; *p; p = CharNextA(p)) {  // a trail byte can be 0x5C
+        if (*p == '\\' || *p == '/') {
+            start = p + 1;
+            end = NULL;
+        } else if (*p == '.') {
+            end = p;
+        }
+    }
     std::size_t length = end ? static_cast<std::size_t>(end - start) : lstrlenA(start);
     CopyMemory(name, start, length);
     name[length] = '\0';

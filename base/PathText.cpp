@@ -20,12 +20,14 @@ bool JoinPath(char* out, std::size_t outSize, const char* left, const char* righ
     return JoinPath3(out, outSize, left, right, "");
 }
 
-std::size_t DirectoryLevels(const char* path, std::size_t* levels, std::size_t capacity) {
+std::size_t DirectoryLevels(const char* path, std::size_t* levels, std::size_t capacity, LeadByteTest isLead) {
     std::size_t count = 0;
     std::size_t length = std::strlen(path);
     if (length < 4) return 0;
-    for (std::size_t p = 0; p < length; ++p) {
+    // Steps over the second byte of a double-byte character; a lead byte as the last byte ends the walk.
+    for (std::size_t p = 0; p < length; p += isLead(static_cast<unsigned char>(path[p])) ? 2 : 1) {
         if (path[p] != '\\') continue;
+        // A colon is never a trail byte, so the byte before tells a drive.
         if (p == 0 || path[p - 1] == ':') continue;  // leading backslash, or after a drive
         if (count == capacity) return count;
         levels[count++] = p;
@@ -33,4 +35,11 @@ std::size_t DirectoryLevels(const char* path, std::size_t* levels, std::size_t c
     }
     if (count < capacity) levels[count++] = length;
     return count;
+}
+
+std::size_t FolderLength(const char* path, std::size_t length, LeadByteTest isLead) {
+    std::size_t folder = 0;
+    for (std::size_t p = 0; p < length; p += isLead(static_cast<unsigned char>(path[p])) ? 2 : 1)
+        if (path[p] == '\\') folder = p + 1;
+    return folder;
 }

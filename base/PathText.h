@@ -1,5 +1,6 @@
 // Path building for the payload targets; pure, no Windows headers.
 #pragma once
+#include "base/LeadByte.h"
 #include <cstddef>
 
 #define SETUP_MAX_PATH 260
@@ -17,5 +18,10 @@ bool JoinPath3(char* out, std::size_t outSize, const char* a, const char* b, con
 // every level before a backslash (except a leading one and the one after a drive colon),
 // and the whole path when it does not end in a backslash. None for paths under 4 bytes.
 // Writes at most capacity lengths into levels and returns how many it wrote; a path of
-// SETUP_MAX_PATH characters has at most SETUP_MAX_PATH levels.
-std::size_t DirectoryLevels(const char* path, std::size_t* levels, std::size_t capacity);
+// SETUP_MAX_PATH characters has at most SETUP_MAX_PATH levels. Only a backslash that is a
+// character of its own separates levels, never the second byte of a double-byte character.
+std::size_t DirectoryLevels(const char* path, std::size_t* levels, std::size_t capacity, LeadByteTest isLead);
+
+// Length of the first length bytes of path up to and including their last backslash
+// character (the folder part); 0 when there is none.
+std::size_t FolderLength(const char* path, std::size_t length, LeadByteTest isLead);

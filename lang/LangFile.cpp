@@ -12,7 +12,7 @@ int GetSetupDirectory(char* buffer, std::size_t size) {
         buffer[0] = '\0';
         return 0;
     }
-    if (buffer[length - 1] != '\\' && length + 1 < room) {
+    if (FolderLength(buffer, length, IsDBCSLeadByte) != length && length + 1 < room) {
         buffer[length] = '\\';
         buffer[length + 1] = '\0';
     }
@@ -26,8 +26,7 @@ void GetLangFileDirectory(char* out, std::size_t outSize) {
     char folder[SETUP_PATH_SIZE] = {0};
     DWORD length = GetModuleFileNameA(NULL, folder, MAX_PATH);
     if (length > 0 && length < MAX_PATH) {
-        DWORD slash = length;
-        while (slash > 0 && folder[slash - 1] != '\\') --slash;
+        std::size_t slash = FolderLength(folder, length, IsDBCSLeadByte);
         if (slash > 0) {
             folder[slash] = '\0';
             char file[SETUP_PATH_SIZE];
@@ -49,7 +48,7 @@ void LoadLangString(const char* section, const char* key, char* out, std::size_t
     char value[LANG_TEXT_SIZE] = "Error";  // a path over 260 characters finds no file
     if (JoinPath(path, sizeof(path), folder, LangFileName(SetupGlobals.langIndex)))
         GetPrivateProfileStringA(section, key, "Error", value, sizeof(value), path);
-    ExpandLineBreaks(value, out, outSize);
+    ExpandLineBreaks(value, out, outSize, IsDBCSLeadByte);
 }
 
 void LoadProductFormattedString(const char* section, const char* key, char* out, std::size_t outSize) {

@@ -1,14 +1,16 @@
 #include "lang/LangText.h"
 
-std::size_t ExpandLineBreaks(const char* text, char* out, std::size_t outSize) {
+std::size_t ExpandLineBreaks(const char* text, char* out, std::size_t outSize, LeadByteTest isLead) {
     if (outSize == 0) return 0;
     std::size_t written = 0;
+    bool trail = false;  // text[i] is the second byte of a double-byte character
     // Reading never falls behind writing, so out may be text itself.
     for (std::size_t i = 0; text[i] != '\0' && written + 1 < outSize; ++i) {
-        if (text[i] == '\\' && text[i + 1] == 'n') {
+        if (!trail && text[i] == '\\' && text[i + 1] == 'n') {
             out[written++] = '\n';
             ++i;
         } else {
+            trail = !trail && isLead(static_cast<unsigned char>(text[i]));
             out[written++] = text[i];
         }
     }

@@ -1,5 +1,6 @@
 // Text rules of the language files: the line-break escape and the product-name formatter.
 #pragma once
+#include "base/LeadByte.h"
 #include <cstddef>
 
 // A text as the profile reader returns it: at most 511 bytes and the NUL.
@@ -8,8 +9,9 @@
 #define LANG_FORMATTED_SIZE (2 * LANG_TEXT_SIZE)
 
 // Replaces every backslash-n pair of text by a line feed, into out (outSize bytes), which
-// may be text itself. Cuts at outSize - 1 bytes; returns the length written.
-std::size_t ExpandLineBreaks(const char* text, char* out, std::size_t outSize);
+// may be text itself. Cuts at outSize - 1 bytes; returns the length written. A backslash
+// that is the second byte of a double-byte character is no escape.
+std::size_t ExpandLineBreaks(const char* text, char* out, std::size_t outSize, LeadByteTest isLead);
 
 // Formats a translator-supplied text that holds one "%s" for the product name, into out
 // (outSize bytes, cut at outSize - 1). The first "%s" receives the name, "%%" becomes "%",

@@ -1,4 +1,5 @@
 #include "system/ShellPaths.h"
+#include "base/PathText.h"
 #include <cstring>
 
 // Stored as the bytes of each language's code page (936, 950, ASCII), passed unchanged to
@@ -13,14 +14,13 @@ const char ShortcutLinkNames[3][SHORTCUT_NAME_SIZE] = {
     "\xC0\xB0\xA7U\xC0\xC9.lnk",
     "Help.lnk"};
 
-void GetParentDirectory(const char* path, char* out, std::size_t outSize) {
+void GetParentDirectory(const char* path, char* out, std::size_t outSize, LeadByteTest isLead) {
     if (outSize == 0) return;
     out[0] = '\0';
     std::size_t length = std::strlen(path);
     if (length < 5 || length > 260) return;
     // A single trailing backslash belongs to the last component.
-    std::size_t end = path[length - 1] == '\\' ? length - 1 : length;
-    while (end > 0 && path[end - 1] != '\\') --end;
+    std::size_t end = FolderLength(path, length - 1, isLead);
     if (end == 0 || end >= outSize) return;
     std::memcpy(out, path, end);
     out[end] = '\0';

@@ -41,7 +41,7 @@ void NotifyShellPath(long event, const char* path) {
     if (!notify) return;
     notify(event, kNotifyFlags, path, NULL);
     char parent[SETUP_PATH_SIZE];
-    GetParentDirectory(path, parent, sizeof(parent));
+    GetParentDirectory(path, parent, sizeof(parent), IsDBCSLeadByte);
     notify(SHCNE_UPDATEDIR | SHCNE_INTERRUPT, kNotifyFlags, parent, NULL);
 }
 
@@ -78,7 +78,7 @@ int CreateShellLink(const char* target, const char* linkPath) {
         return 0;
     link->SetPath(target);
     char workingDirectory[SETUP_PATH_SIZE];
-    GetParentDirectory(target, workingDirectory, sizeof(workingDirectory));
+    GetParentDirectory(target, workingDirectory, sizeof(workingDirectory), IsDBCSLeadByte);
     link->SetWorkingDirectory(workingDirectory);
 
     IPersistFile* file = NULL;

@@ -50,7 +50,7 @@ void PlantCanaries() {
 void CheckNoCanaryRan(const char* run) {
     for (const Library& library : kLibraries) {
         std::wstring mark = std::wstring(kFolder) + L"\\" + library.name + L".dll.ran";
-        CHECK_MSG(library.kind == WineStart || !FileExists(mark), run << " loaded " << std::wstring(library.name) << ".dll from the program's folder");
+        CHECK_MSG(library.kind == WineStart || !IsFile(mark), run << " loaded " << std::wstring(library.name) << ".dll from the program's folder");
         DeleteFileW(mark.c_str());
     }
 }

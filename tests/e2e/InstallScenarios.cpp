@@ -107,7 +107,7 @@ SCENARIO(install) {
     CHECK_MSG(wizard.NoBox(), "Close asked a question");
 
     CheckInstalled(release);
-    CHECK_EQ(FileExists(DriverPath()), release.writesDriver);
+    CHECK_EQ(IsFile(DriverPath()), release.writesDriver);
 }
 
 // Cancel while the worker runs. The worker is held on the progress page, so that the

@@ -61,12 +61,12 @@ void Interrupt(const std::string& operation, const Release& release, const Point
 // What the interrupted run left: files in place, the module's layouts, the record, the shortcut.
 std::string LeftState(const Release& release) {
     int files = 0;
-    for (const InstalledFile& file : InstalledFiles(release.moduleResource)) files += FileExists(file.path);
+    for (const InstalledFile& file : InstalledFiles(release.moduleResource)) files += IsFile(file.path);
     std::ostringstream out;
     out << "files " << files << "/7, layouts " << ProductLayouts().size()
         << (RecordedLayout().empty() ? ", -ImeHKL" : ", ImeHKL")
         << (ReadValue(HKEY_LOCAL_MACHINE, kProductKey, L"Version").exists ? ", Version" : ", -Version")
-        << (FileExists(ShortcutPath(CurrentLang(), release.commonPrograms)) ? ", shortcut" : ", -shortcut");
+        << (IsFile(ShortcutPath(CurrentLang(), release.commonPrograms)) ? ", shortcut" : ", -shortcut");
     return out.str();
 }
 

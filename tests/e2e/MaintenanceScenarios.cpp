@@ -111,7 +111,7 @@ SCENARIO(lifecycle) {
         wizard.Answer(box, IDNO);
         CHECK_MSG(wizard.CurrentPage() == page, "No left the maintenance page");
         CHECK_MSG(IsChecked(Control(page, ID_RADIO_SECOND)), "No undid the uninstall choice");
-        CHECK(FileExists(SystemDir() + L"\\ZkV4Ivi.ime"));
+        CHECK(IsFile(SystemDir() + L"\\ZkV4Ivi.ime"));
 
         wizard.Press(ID_FINISH);
         box = wizard.WaitBox();

@@ -51,7 +51,7 @@ SCENARIO(damaged) {
         CHECK_MSG(CompareFileTime(&before[i], &after) == 0, "written: " << paths[i]);
     }
     if (installed) CheckInstalled(release);
-    else CHECK_MSG(!FileExists(DriverPath()), "the damaged copy wrote the driver");
+    else CHECK_MSG(!IsFile(DriverPath()), "the damaged copy wrote the driver");
 }
 
 // A second Setup.exe beside a running wizard ends by itself, shows nothing and does not
@@ -66,7 +66,7 @@ SCENARIO(second_instance) {
     Wizard second("win98");
     CHECK_MSG(StaysInvisibleUntilExit(second.Process()), "the second instance showed a window or kept running");
     Note("second instance ended after " + std::to_string(GetTickCount() - started) + " ms");
-    CHECK_MSG(!FileExists(DriverPath()), "the second instance wrote the driver");
+    CHECK_MSG(!IsFile(DriverPath()), "the second instance wrote the driver");
     CHECK_MSG(first.Process().Running() && first.CurrentPage() == welcome, "the first wizard was disturbed");
     QuitWizard(first);
 }
@@ -82,7 +82,7 @@ SCENARIO(driver_file) {
     std::string bytes = ReadBytes(DriverPath(), &exists);
     CHECK_EQ(exists, release.writesDriver);
     if (exists) CHECK_MSG(bytes == PayloadBytes(250), "the driver differs from resource 250");
-    CHECK_MSG(!FileExists(SystemDir() + L"\\ZkV4Ivi.ime"), "the module was written before anything was chosen");
+    CHECK_MSG(!IsFile(SystemDir() + L"\\ZkV4Ivi.ime"), "the module was written before anything was chosen");
     QuitWizard(wizard);
 }
 
@@ -129,7 +129,7 @@ SCENARIO(driver_unwritable) {
     REQUIRE(CreateDirectoryW(DriverPath().c_str(), NULL));
     Wizard wizard("win98");
     ExpectStartupBox(wizard, "6");
-    CHECK(DirectoryExists(DriverPath()));
+    CHECK(IsDirectory(DriverPath()));
     CHECK(!KeyExists(HKEY_LOCAL_MACHINE, kProductKey));
     RemoveDirectoryW(DriverPath().c_str());
 }

@@ -1,5 +1,6 @@
 // Path joining, parent folders and directory levels at the 260-character bound, with
-// names the length of the 65-byte name rows, into buffers of exactly the given size.
+// names the length of the 65-byte name rows, into buffers of exactly the given size; paths
+// read in a single-byte code page or in 936 or 950, where a backslash can be a trail byte.
 #include "FuzzInput.h"
 #include "base/PathText.h"
 #include "system/ShellPaths.h"
@@ -19,10 +20,11 @@ void CheckJoin(FuzzInput& input) {
 }
 
 void CheckParent(FuzzInput& input) {
+    const codepage::CodePage& page = input.CodePage();
     std::size_t outSize = input.Length();
     std::string path = input.Text(input.Length());
     ExactBuffer out(outSize);
-    GetParentDirectory(path.c_str(), out.data(), outSize);
+    GetParentDirectory(path.c_str(), out.data(), outSize, page.isLead);
     if (outSize == 0) return;
     std::string parent = out.data();
     FUZZ_CHECK(parent.size() < outSize);
@@ -30,17 +32,25 @@ void CheckParent(FuzzInput& input) {
     FUZZ_CHECK(path.size() >= 5 && path.size() <= SETUP_MAX_PATH);
     FUZZ_CHECK(path.compare(0, parent.size(), parent) == 0 && parent.back() == '\\');
     FUZZ_CHECK(parent.size() < path.size());
+    // The parent ends at a backslash of its own, and no later one but a final one follows.
+    std::vector<bool> starts = CharStarts(path, page.isLead);
+    FUZZ_CHECK(starts[parent.size() - 1]);
+    for (std::size_t p = parent.size(); p + 1 < path.size(); ++p) FUZZ_CHECK(!starts[p] || path[p] != '\\');
 }
 
 void CheckLevels(FuzzInput& input) {
+    const codepage::CodePage& page = input.CodePage();
     std::size_t capacity = input.Length();
     std::string path = input.Text(input.Length());
     std::vector<std::size_t> levels(capacity ? capacity : 1);
-    std::size_t count = DirectoryLevels(path.c_str(), levels.data(), capacity);
+    std::size_t count = DirectoryLevels(path.c_str(), levels.data(), capacity, page.isLead);
     FUZZ_CHECK(count <= capacity);
+    // Every level but the whole path ends before a backslash character, never inside one.
+    std::vector<bool> starts = CharStarts(path, page.isLead);
     for (std::size_t i = 0; i < count; ++i) {
         FUZZ_CHECK(levels[i] <= path.size());
         FUZZ_CHECK(i == 0 || levels[i] > levels[i - 1]);
+        FUZZ_CHECK(levels[i] == path.size() || (starts[levels[i]] && path[levels[i]] == '\\'));
     }
     // A path within the bound never has more levels than the product's fixed list holds.
     if (path.size() <= SETUP_MAX_PATH && capacity > SETUP_MAX_PATH) FUZZ_CHECK(count <= SETUP_MAX_PATH);

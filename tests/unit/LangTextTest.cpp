@@ -1,6 +1,7 @@
 // Text rules of the language files: the line-break escape, the product-name formatter and
 // the file names per language.
 #include "lang/LangText.h"
+#include "tests/unit/CodePages.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstring>
@@ -8,9 +9,9 @@
 #include <vector>
 
 namespace {
-std::string Expanded(const std::string& text) {
+std::string Expanded(const std::string& text, LeadByteTest isLead = codepage::SingleByte) {
     std::vector<char> out(text.size() + 1);
-    std::size_t length = ExpandLineBreaks(text.c_str(), out.data(), out.size());
+    std::size_t length = ExpandLineBreaks(text.c_str(), out.data(), out.size(), isLead);
     EXPECT_EQ(length, std::strlen(out.data()));
     return out.data();
 }
@@ -40,7 +41,26 @@ TEST(ExpandLineBreaks, BackslashNBecomesLineFeed) {
         {"no escape", "no escape"},
         {"", ""},
     };
-    for (const TextCase& c : cases) EXPECT_EQ(Expanded(c.input), c.expected) << c.input;
+    for (const TextCase& c : cases)
+        for (const codepage::CodePage& page : codepage::kAll)
+            EXPECT_EQ(Expanded(c.input, page.isLead), c.expected) << c.input << " in " << page.name;
+}
+
+// A backslash that is the second byte of a double-byte character pairs with no n.
+TEST(ExpandLineBreaks, TrailByte5CIsNoEscape) {
+    const struct { const char* input; const char* expected; const char* codePage; } cases[] = {
+        {CP950_XU "n", CP950_XU "n", "950"},
+        {CP950_GONG "\\n" CP950_GAI "n", CP950_GONG "\n" CP950_GAI "n", "950"},
+        {"\\n" CP936_A "n\\n", "\n" CP936_A "n\n", "936"},
+        {CP936_B CP936_B "n", CP936_B CP936_B "n", "936"},
+        {"a\xB3", "a\xB3", "950"},  // a lead byte as the last byte
+        {CP950_XU "n", "\xB3\n", "1252"},  // byte by byte
+    };
+    for (const auto& c : cases)
+        for (const codepage::CodePage& page : codepage::kAll)
+            if (std::strcmp(c.codePage, page.name) == 0) {
+                EXPECT_EQ(Expanded(c.input, page.isLead), c.expected) << c.input << " in " << page.name;
+            }
 }
 
 struct FormatCase {
@@ -98,11 +118,13 @@ TEST(BoundedText, CutAtTheBufferAndExpandInPlace) {
         EXPECT_STREQ(out.data(), c.expected) << c.format << " / " << c.size;
     }
     char small[4];
-    EXPECT_EQ(ExpandLineBreaks("a\\nbc", small, sizeof(small)), 3u);
+    EXPECT_EQ(ExpandLineBreaks("a\\nbc", small, sizeof(small), codepage::SingleByte), 3u);
     EXPECT_STREQ(small, "a\nb");
-    char text[] = "one\\ntwo\\n";
-    ExpandLineBreaks(text, text, sizeof(text));
-    EXPECT_STREQ(text, "one\ntwo\n");
+    EXPECT_EQ(ExpandLineBreaks("ab" CP950_XU "n", small, sizeof(small), codepage::DoubleByte), 3u);
+    EXPECT_STREQ(small, "ab\xB3");  // cut after a lead byte, as the bytes fall
+    char text[] = "one\\ntwo\\n" CP950_XU "n";
+    ExpandLineBreaks(text, text, sizeof(text), codepage::DoubleByte);
+    EXPECT_STREQ(text, "one\ntwo\n" CP950_XU "n");
 }
 
 TEST(LangFileName, RowPerLanguageAndEnglishOutsideTheTable) {

@@ -7,6 +7,7 @@
 // functions, in whatever ANSI code page the test runs (on Wine without a Chinese host locale
 // that is 1252, where the same bytes read as Latin letters; a Chinese code page cannot be
 // forced there, because Wine then fails to make non-ASCII file names on the host side).
+#include "Machine.h"
 #include "ProductFiles.h"
 #include "StartMenu.h"
 #include "base/HostClassification.h"
@@ -101,15 +102,12 @@ LinkContents ReadLink(const std::string& path) {
 class Shortcut : public ::testing::Test {
 protected:
     void SetUp() override {
-        teststartmenu::RemoveMakerFolders();
+        machine::RemoveProductTraces();
         // The help file is in place when the workers create the shortcut.
         testfiles::CreateImeFolder();
         testfiles::WriteAll(testfiles::RowPath(1), testfiles::ResourceBytes(211));
     }
-    void TearDown() override {
-        teststartmenu::RemoveMakerFolders();
-        testfiles::RemoveAllRows();
-    }
+    void TearDown() override { machine::RemoveProductTraces(); }
 };
 
 class CreateForLanguage : public Shortcut, public ::testing::WithParamInterface<int> {};
@@ -129,9 +127,9 @@ TEST_P(CreateForLanguage, LinksTheHelpFileFromTheUsersProgramsFolder) {
     FindClose(search);
     LinkContents contents = ReadLink(link);
     ASSERT_EQ(contents.loaded, S_OK);
-    EXPECT_EQ(contents.target, testfiles::ImeFolder() + "Help.chm");
+    EXPECT_EQ(contents.target, testfiles::ImeFolder() + "\\Help.chm");
     // The shell link keeps the working folder as it was given, trailing backslash included.
-    EXPECT_EQ(contents.workingDirectory, testfiles::ImeFolder());
+    EXPECT_EQ(contents.workingDirectory, testfiles::ImeFolder() + "\\");
     EXPECT_FALSE(testfiles::IsDirectory(MakerFolder(OS_NT_NEWER)));
 }
 
@@ -143,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, CreateForLanguage, ::testing::Values(0, 1, 2
 TEST_F(Shortcut, NewerReleaseUsesTheAllUsersProgramsFolder) {
     ASSERT_EQ(CreateOnFreshThread(2, OS_NT_NEWER), 1);
     EXPECT_TRUE(testfiles::IsFile(LinkPath(2, OS_NT_NEWER)));
-    EXPECT_EQ(ReadLink(LinkPath(2, OS_NT_NEWER)).target, testfiles::ImeFolder() + "Help.chm");
+    EXPECT_EQ(ReadLink(LinkPath(2, OS_NT_NEWER)).target, testfiles::ImeFolder() + "\\Help.chm");
     EXPECT_FALSE(testfiles::IsDirectory(MakerFolder(OS_WINXP)));
 }
 
@@ -159,7 +157,7 @@ TEST_F(Shortcut, RepairReplacesAnExistingShortcut) {
     testfiles::WriteAll(LinkPath(2, OS_WINXP), "not a shortcut");
 
     ASSERT_EQ(CreateOnFreshThread(2, OS_WINXP), 1);
-    EXPECT_EQ(ReadLink(LinkPath(2, OS_WINXP)).target, testfiles::ImeFolder() + "Help.chm");
+    EXPECT_EQ(ReadLink(LinkPath(2, OS_WINXP)).target, testfiles::ImeFolder() + "\\Help.chm");
 }
 
 // A thread whose COM library is already initialised is not the shortcut code's to manage.

@@ -88,10 +88,10 @@ TEST_F(UninstallWorkerTest, FilesAlreadyGoneCountAsDeleted) {
 
 TEST_F(UninstallWorkerTest, ForeignFileKeepsTheImeFolder) {
     std::string text = Installed();
-    testfiles::WriteAll(testfiles::ImeFolder() + "User.dic", "mine");
+    testfiles::WriteAll(testfiles::ImeFolder() + "\\User.dic", "mine");
 
     ExpectCompleteRun(m_windows.Run(UninstallWorker));
-    EXPECT_TRUE(testfiles::IsFile(testfiles::ImeFolder() + "User.dic"));
+    EXPECT_TRUE(testfiles::IsFile(testfiles::ImeFolder() + "\\User.dic"));
     for (int row = 0; row < testfiles::kAllRows; ++row)
         EXPECT_FALSE(testfiles::IsFile(testfiles::RowPath(row))) << testfiles::RowName(row);
     ExpectLayoutListed(text, false);

@@ -1,4 +1,5 @@
 #include "driver/Check.h"
+#include "Machine.h"
 #include "driver/SetupProcess.h"
 #include <windows.h>
 #include <cstdio>
@@ -14,15 +15,7 @@ std::map<std::string, ScenarioFunction>& Registry() {
 }
 }  // namespace
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), NULL, 0,
-                                   NULL, NULL);
-    std::string out(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size, NULL,
-                        NULL);
-    return out;
-}
+std::string Utf8(const std::wstring& text) { return machine::Narrow(text, CP_UTF8); }
 
 std::ostream& operator<<(std::ostream& out, const std::wstring& text) {
     return out << Utf8(text);

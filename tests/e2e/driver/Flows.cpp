@@ -108,10 +108,10 @@ void CheckInstalled(const Release& release) {
     CHECK_EQ(layoutText.Text(), LangText("MAIN", "IME_NAME"));
 
     std::wstring link = ShortcutPath(CurrentLang(), release.commonPrograms);
-    CHECK_MSG(FileExists(link), "no shortcut " << link);
+    CHECK_MSG(IsFile(link), "no shortcut " << link);
     CHECK_EQ(ShortcutTarget(link), ImeFolder() + L"\\Help.chm");
     std::wstring elsewhere = ShortcutPath(CurrentLang(), !release.commonPrograms);
-    CHECK_MSG(!FileExists(elsewhere), "a shortcut in the other Programs folder: " << elsewhere);
+    CHECK_MSG(!IsFile(elsewhere), "a shortcut in the other Programs folder: " << elsewhere);
 }
 
 void CheckOneLayout() {
@@ -125,20 +125,20 @@ void CheckOneLayout() {
 
 void CheckRemoved(const Release& release, const std::wstring& layout) {
     for (const InstalledFile& file : InstalledFiles(release.moduleResource))
-        CHECK_MSG(!FileExists(file.path), "left behind: " << file.path);
-    CHECK_MSG(!FileExists(DriverPath()), "left behind: " << DriverPath());
-    CHECK_MSG(!DirectoryExists(ImeFolder()), "left behind: " << ImeFolder());
-    CHECK_MSG(DirectoryExists(MakerImeFolder()), "the maker's IME folder went too: " << MakerImeFolder());
+        CHECK_MSG(!IsFile(file.path), "left behind: " << file.path);
+    CHECK_MSG(!IsFile(DriverPath()), "left behind: " << DriverPath());
+    CHECK_MSG(!IsDirectory(ImeFolder()), "left behind: " << ImeFolder());
+    CHECK_MSG(IsDirectory(MakerImeFolder()), "the maker's IME folder went too: " << MakerImeFolder());
     CHECK_MSG(layout.empty() || !KeyExists(HKEY_LOCAL_MACHINE, LayoutKey(layout)),
               "the layout key " << layout << " is still there");
     CHECK_MSG(ProductLayouts().empty(), ProductLayouts().size() << " layouts of the module are still there");
     CHECK_MSG(!KeyExists(HKEY_LOCAL_MACHINE, kProductKey), "the product key is still below HKLM");
     CHECK_MSG(!KeyExists(HKEY_CURRENT_USER, kProductKey), "the product key is still below HKCU");
     std::wstring link = ShortcutPath(CurrentLang(), release.commonPrograms);
-    CHECK_MSG(!FileExists(link), "left behind: " << link);
-    CHECK_MSG(!DirectoryExists(ProductMenuFolder(CurrentLang(), release.commonPrograms)),
+    CHECK_MSG(!IsFile(link), "left behind: " << link);
+    CHECK_MSG(!IsDirectory(ProductMenuFolder(CurrentLang(), release.commonPrograms)),
               "left behind: " << ProductMenuFolder(CurrentLang(), release.commonPrograms));
-    CHECK_MSG(DirectoryExists(ProgramsFolder(release.commonPrograms) + L"\\Quorvel"),
+    CHECK_MSG(IsDirectory(machine::MakerMenuFolder(release.commonPrograms)),
               "the maker's Start-menu folder went too");
 }
 

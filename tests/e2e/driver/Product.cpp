@@ -30,13 +30,7 @@ const char* LangTag(Lang lang) {
     }
 }
 
-std::wstring FromUtf8(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), NULL, 0);
-    std::wstring out(size, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
-    return out;
-}
+std::wstring FromUtf8(const std::string& text) { return machine::Wide(text, CP_UTF8); }
 
 namespace {
 std::string Lower(std::string text) {
@@ -142,14 +136,6 @@ const Release& FindRelease(const std::string& name) {
 
 // ---- files ---------------------------------------------------------------------------
 
-std::wstring SystemDir() {
-    wchar_t path[MAX_PATH + 1] = {0};
-    GetSystemDirectoryW(path, MAX_PATH);
-    return path;
-}
-
-std::wstring ImeFolder() { return MakerImeFolder() + L"\\ZkV4Ivi"; }
-std::wstring MakerImeFolder() { return SystemDir() + L"\\IME\\Quorvel"; }
 std::wstring DriverPath() { return SystemDir() + L"\\Vsock28.vxd"; }
 
 std::vector<InstalledFile> InstalledFiles(int moduleResource) {
@@ -158,29 +144,6 @@ std::vector<InstalledFile> InstalledFiles(int moduleResource) {
             {folder + L"Help.chm", 211},    {folder + L"QueryPY.dat", 212},
             {folder + L"PhrChs.dat", 213},  {folder + L"PhrCht.dat", 214},
             {folder + L"ZkSDChs.dat", 215}, {folder + L"ZkSDCht.dat", 216}};
-}
-
-bool FileExists(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool DirectoryExists(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::string ReadBytes(const std::wstring& path, bool* exists) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                              OPEN_EXISTING, 0, NULL);
-    if (exists) *exists = file != INVALID_HANDLE_VALUE;
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &got, NULL) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
 }
 
 const std::string& PayloadBytes(int number) {
@@ -215,21 +178,21 @@ FILETIME LastWrite(const std::wstring& path) {
 
 // ---- Start menu ----------------------------------------------------------------------
 
-std::wstring ProgramsFolder(bool common) {
-    wchar_t path[MAX_PATH + 1] = {0};
-    SHGetFolderPathW(NULL, common ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, NULL, 0, path);
-    return path;
-}
-
 std::wstring ProductMenuFolder(Lang lang, bool common) {
     static const wchar_t* const names[] = {L"智能Zk输入法2006专业版", L"智能Zk輸入法2006專業版",
                                            L"Zk IME 2006 Professional Edition"};
-    return ProgramsFolder(common) + L"\\Quorvel\\" + names[static_cast<int>(lang)];
+    return machine::MakerMenuFolder(common) + L"\\" + names[static_cast<int>(lang)];
 }
 
 std::wstring ShortcutPath(Lang lang, bool common) {
     static const wchar_t* const names[] = {L"帮助文件.lnk", L"幫助檔.lnk", L"Help.lnk"};
     return ProductMenuFolder(lang, common) + L"\\" + names[static_cast<int>(lang)];
+}
+
+void MoveProgramsFolder(const std::wstring& path) {
+    const std::wstring explorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+    for (const wchar_t* key : {L"User Shell Folders", L"Shell Folders"})
+        WriteText(HKEY_CURRENT_USER, explorer + key, L"Programs", path);
 }
 
 std::wstring ShortcutTarget(const std::wstring& linkPath) {
@@ -254,42 +217,7 @@ std::wstring ShortcutTarget(const std::wstring& linkPath) {
 
 // ---- registry ------------------------------------------------------------------------
 
-const wchar_t* const kProductKey = L"Software\\Quorvel\\ZkV4Ivi";
 const wchar_t* const kLayoutsKey = L"System\\CurrentControlSet\\Control\\Keyboard Layouts";
-
-DWORD RegValue::Dword() const {
-    DWORD value = 0;
-    if (data.size() == sizeof(value)) std::memcpy(&value, data.data(), sizeof(value));
-    return value;
-}
-
-std::wstring RegValue::Text() const {
-    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
-    while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return text;
-}
-
-RegValue ReadValue(HKEY root, const std::wstring& key, const wchar_t* name) {
-    RegValue value;
-    HKEY handle;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return value;
-    DWORD size = 0;
-    if (RegQueryValueExW(handle, name, NULL, &value.type, NULL, &size) == ERROR_SUCCESS) {
-        value.data.resize(size);
-        value.exists = RegQueryValueExW(handle, name, NULL, &value.type,
-                                        reinterpret_cast<BYTE*>(&value.data[0]), &size) == ERROR_SUCCESS;
-        value.data.resize(size);
-    }
-    RegCloseKey(handle);
-    return value;
-}
-
-bool KeyExists(HKEY root, const std::wstring& key) {
-    HKEY handle;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
-    RegCloseKey(handle);
-    return true;
-}
 
 const wchar_t* const kPreloadKey = L"Keyboard Layout\\Preload";
 
@@ -322,44 +250,14 @@ std::vector<std::wstring> ProductLayouts() {
 }
 
 namespace {
-void DeleteTree(const std::wstring& path) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring child = path + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(child);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
 void DeleteProductLayouts() {
     for (const std::wstring& name : ProductLayouts()) RegDeleteKeyW(HKEY_LOCAL_MACHINE, LayoutKey(name).c_str());
 }
 }  // namespace
 
 void RemoveProductTraces() {
-    for (const InstalledFile& file : InstalledFiles(210)) {
-        SetFileAttributesW(file.path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(file.path.c_str());
-    }
-    DeleteFileW(DriverPath().c_str());
-    DeleteTree(MakerImeFolder());
-    for (bool common : {false, true}) DeleteTree(ProgramsFolder(common) + L"\\Quorvel");
+    machine::RemoveProductTraces();
     DeleteProductLayouts();
-    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-        RegDeleteKeyW(root, kProductKey);
-        RegDeleteKeyW(root, L"Software\\Quorvel");
-    }
 }
 
 }  // namespace e2e

@@ -1,6 +1,7 @@
 // What the driver knows about the product and the machine: the user-interface languages and
 // their texts, the Windows releases, and where an installation leaves its traces.
 #pragma once
+#include "Machine.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -29,10 +30,13 @@ struct Release {
 const std::vector<Release>& Releases();
 const Release& FindRelease(const std::string& name);
 
-// ---- files ---------------------------------------------------------------------------
-std::wstring SystemDir();
-std::wstring ImeFolder();      // system directory + \IME\Quorvel\ZkV4Ivi
-std::wstring MakerImeFolder(); // system directory + \IME\Quorvel
+// ---- files (the machine's facts come from the tests' shared support) -------------------
+using machine::ImeFolder;
+using machine::IsDirectory;
+using machine::IsFile;
+using machine::MakerImeFolder;
+using machine::ReadBytes;
+using machine::SystemDir;
 std::wstring DriverPath();
 struct InstalledFile {
     std::wstring path;
@@ -40,33 +44,25 @@ struct InstalledFile {
 };
 // The seven files an installation writes, with the resource each must hold.
 std::vector<InstalledFile> InstalledFiles(int moduleResource);
-bool FileExists(const std::wstring& path);
-bool DirectoryExists(const std::wstring& path);
-// The whole file; `exists` tells a missing file from an empty one.
-std::string ReadBytes(const std::wstring& path, bool* exists = nullptr);
 // The bytes resource `number` was built from: res/payload.manifest names the file.
 const std::string& PayloadBytes(int number);
 FILETIME LastWrite(const std::wstring& path);
 
 // ---- Start menu ----------------------------------------------------------------------
-std::wstring ProgramsFolder(bool common);
+using machine::ProgramsFolder;
 std::wstring ProductMenuFolder(Lang lang, bool common);  // Programs + \Quorvel\<name>
 std::wstring ShortcutPath(Lang lang, bool common);
+// Points the current user's Programs folder at path, as a user who moved it has it.
+void MoveProgramsFolder(const std::wstring& path);
 // Target of a shortcut file; empty when it cannot be read.
 std::wstring ShortcutTarget(const std::wstring& linkPath);
 
 // ---- registry ------------------------------------------------------------------------
-extern const wchar_t* const kProductKey;   // below HKLM and HKCU
+using machine::kProductKey;  // below HKLM and HKCU
+using machine::KeyExists;
+using machine::ReadValue;
+using machine::RegValue;
 extern const wchar_t* const kLayoutsKey;   // below HKLM
-struct RegValue {
-    bool exists = false;
-    DWORD type = 0;
-    std::string data;
-    DWORD Dword() const;
-    std::wstring Text() const;  // REG_SZ data without its terminator
-};
-RegValue ReadValue(HKEY root, const std::wstring& key, const wchar_t* name);
-bool KeyExists(HKEY root, const std::wstring& key);
 // Stores a REG_SZ value, creating the key when needed.
 void WriteText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text);
 extern const wchar_t* const kPreloadKey;   // below HKCU

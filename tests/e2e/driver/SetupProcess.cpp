@@ -1,6 +1,7 @@
 #include "driver/SetupProcess.h"
 #include "driver/Check.h"
 #include "driver/Product.h"
+#include "Machine.h"
 #include <tlhelp32.h>
 #include <algorithm>
 #include <cstdlib>
@@ -14,12 +15,7 @@ std::vector<HANDLE>& Started() {
     return processes;
 }
 
-std::wstring Widen(const std::string& text) {
-    int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, NULL, 0);
-    std::wstring out(size > 0 ? size - 1 : 0, L'\0');
-    if (size > 1) MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &out[0], size);
-    return out;
-}
+std::wstring Widen(const std::string& text) { return machine::Wide(text, CP_UTF8); }
 }  // namespace
 
 std::wstring WindowsPathFromEnvironment(const char* name, bool required) {
@@ -45,10 +41,10 @@ std::wstring PayloadDir() { return WindowsPathFromEnvironment("E2E_PAYLOAD_DIR",
 std::wstring SourceDir() { return WindowsPathFromEnvironment("E2E_SOURCE_DIR", true); }
 std::wstring ShotsDir() { return WindowsPathFromEnvironment("E2E_SHOTS_DIR", false); }
 
-void SetReportedRelease(const std::string& release) {
+void SetReportedRelease(const std::string& release, const std::wstring& exeName) {
     HKEY key;
-    LONG status = RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Setup.exe", 0, NULL,
-                                  0, KEY_ALL_ACCESS, NULL, &key, NULL);
+    LONG status = RegCreateKeyExW(HKEY_CURRENT_USER, (L"Software\\Wine\\AppDefaults\\" + exeName).c_str(), 0,
+                                  NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL);
     REQUIRE(status == ERROR_SUCCESS);
     std::wstring value = Widen(release);
     RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -128,11 +124,12 @@ void UseChineseUiFontForPictures() {
 }
 }  // namespace
 
-SetupProcess SetupProcess::Start(const std::string& release) {
-    SetReportedRelease(release);
+SetupProcess SetupProcess::Start(const std::string& release, const std::wstring& copy,
+                                 const std::wstring& copyFolder) {
+    std::wstring folder = copy.empty() ? ProductDir() : copyFolder;
+    std::wstring exe = copy.empty() ? folder + L"\\Setup.exe" : copy;
+    SetReportedRelease(release, exe.substr(exe.find_last_of(L'\\') + 1));
     UseChineseUiFontForPictures();
-    std::wstring folder = ProductDir();
-    std::wstring exe = folder + L"\\Setup.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);

@@ -17,8 +17,9 @@ std::wstring SourceDir();
 std::wstring ShotsDir();  // empty: no screenshots
 std::wstring WindowsPathFromEnvironment(const char* name, bool required);
 
-// Sets the Windows release ("win98", "winxp", "win10", ...) that Wine reports to Setup.exe.
-void SetReportedRelease(const std::string& release);
+// Sets the Windows release ("win98", "winxp", "win10", ...) that Wine reports to Setup.exe,
+// or to the program of that file name.
+void SetReportedRelease(const std::string& release, const std::wstring& exeName = L"Setup.exe");
 
 // From now on, every start of Setup.exe finds no function `name` by GetProcAddress, as on a
 // Windows release without it: the name in its image is overwritten before it runs.
@@ -36,8 +37,10 @@ public:
     SetupProcess& operator=(const SetupProcess&) = delete;
     ~SetupProcess();
 
-    // Reports `release` to Setup.exe and starts it from the product folder as its current folder.
-    static SetupProcess Start(const std::string& release);
+    // Reports `release` to Setup.exe and starts it from the product folder as its current
+    // folder; or the copy `exe` of it, with `folder` as its current folder.
+    static SetupProcess Start(const std::string& release, const std::wstring& exe = L"",
+                              const std::wstring& folder = L"");
 
     DWORD Id() const { return m_id; }
     bool Running() const;

@@ -35,7 +35,8 @@ bool Box::HasButton(int id) const {
     return button && IsShown(button);
 }
 
-Wizard::Wizard(const std::string& release) : m_process(SetupProcess::Start(release)) {}
+Wizard::Wizard(const std::string& release, const std::wstring& exe, const std::wstring& folder)
+    : m_process(SetupProcess::Start(release, exe, folder)) {}
 
 namespace {
 // The forward button of every page gets its caption during the page's initialisation:

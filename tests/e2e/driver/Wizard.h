@@ -36,8 +36,8 @@ constexpr DWORD kStepTimeout = 20000;
 
 class Wizard {
 public:
-    // Starts Setup.exe under `release`; does not wait for anything.
-    explicit Wizard(const std::string& release);
+    // Starts Setup.exe under `release` (see SetupProcess::Start); does not wait for anything.
+    explicit Wizard(const std::string& release, const std::wstring& exe = L"", const std::wstring& folder = L"");
 
     SetupProcess& Process() { return m_process; }
     // Waits for the wizard frame: a visible top-level dialog of the process, without owner,

@@ -1,4 +1,5 @@
 #include "ProductFiles.h"
+#include "Machine.h"
 #include <windows.h>
 
 namespace testfiles {
@@ -9,18 +10,13 @@ const char* const kNames[kAllRows] = {"ZkV4Ivi.ime", "Help.chm",    "QueryPY.dat
 
 const char* RowName(int row) { return kNames[row]; }
 
-std::string SystemDir() {
-    char buffer[MAX_PATH + 1] = {0};
-    GetSystemDirectoryA(buffer, MAX_PATH);
-    return buffer;
-}
-
-std::string ImeFolder() { return SystemDir() + "\\IME\\Quorvel\\ZkV4Ivi\\"; }
-std::string MakerImeFolder() { return SystemDir() + "\\IME\\Quorvel"; }
+std::string SystemDir() { return machine::Narrow(machine::SystemDir()); }
+std::string ImeFolder() { return machine::Narrow(machine::ImeFolder()); }
+std::string MakerImeFolder() { return machine::Narrow(machine::MakerImeFolder()); }
 
 std::string RowPath(int row) {
     bool inSystemDir = row == 0 || row == kAllRows - 1;
-    return (inSystemDir ? SystemDir() + "\\" : ImeFolder()) + kNames[row];
+    return (inSystemDir ? SystemDir() : ImeFolder()) + "\\" + kNames[row];
 }
 
 unsigned RowResource(int row, int osClass) {
@@ -39,14 +35,9 @@ std::string ResourceBytes(unsigned number) {
 }
 
 std::optional<std::string> ReadAll(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes(GetFileSize(file, NULL), '\0');
-    DWORD read = 0;
-    BOOL ok = bytes.empty() || ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, NULL);
-    CloseHandle(file);
-    if (!ok || read != bytes.size()) return std::nullopt;
+    bool exists = false;
+    std::string bytes = machine::ReadBytes(machine::Wide(path), &exists);
+    if (!exists) return std::nullopt;
     return bytes;
 }
 
@@ -59,37 +50,9 @@ void WriteAll(const std::string& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
-bool IsFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsDirectory(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-void RemoveTree(const std::string& path) {
-    std::string plain = path;
-    while (plain.size() > 3 && plain.back() == '\\') plain.pop_back();
-    DWORD attributes = GetFileAttributesA(plain.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesA(plain.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(plain.c_str());
-        return;
-    }
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((plain + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name != "." && name != "..") RemoveTree(plain + "\\" + name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(plain.c_str());
-}
+bool IsFile(const std::string& path) { return machine::IsFile(machine::Wide(path)); }
+bool IsDirectory(const std::string& path) { return machine::IsDirectory(machine::Wide(path)); }
+void RemoveTree(const std::string& path) { machine::RemoveTree(machine::Wide(path)); }
 
 void CreateImeFolder() {
     CreateDirectoryA((SystemDir() + "\\IME").c_str(), NULL);
@@ -101,10 +64,5 @@ void InstallAllRows(int osClass) {
     CreateImeFolder();
     for (int row = 0; row < kAllRows; ++row)
         WriteAll(RowPath(row), ResourceBytes(RowResource(row, osClass)));
-}
-
-void RemoveAllRows() {
-    for (int row = 0; row < kAllRows; ++row) RemoveTree(RowPath(row));
-    RemoveTree(MakerImeFolder());
 }
 }  // namespace testfiles

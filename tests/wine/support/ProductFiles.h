@@ -13,8 +13,9 @@ std::string RowPath(int row);
 // Raw-data resource a row is written from; the module depends on the release class.
 unsigned RowResource(int row, int osClass);
 
-std::string SystemDir();  // no trailing backslash
-std::string ImeFolder();  // system directory + "\IME\Quorvel\ZkV4Ivi\"
+// The shared machine facts (Machine.h) in the product's code page; no trailing backslash.
+std::string SystemDir();
+std::string ImeFolder();  // system directory + "\IME\Quorvel\ZkV4Ivi"
 std::string MakerImeFolder();  // system directory + "\IME\Quorvel"
 
 std::string ResourceBytes(unsigned number);  // from this test program's resources
@@ -29,6 +30,4 @@ void RemoveTree(const std::string& path);
 void CreateImeFolder();
 // Writes every row as installed from its resource (creating the IME folder).
 void InstallAllRows(int osClass);
-// Removes every row, the IME folder and its parent below the system's IME folder.
-void RemoveAllRows();
 }  // namespace testfiles

@@ -1,25 +1,9 @@
 #include "RegistryFixture.h"
+#include "Machine.h"
 
 namespace testreg {
-void DeleteTree(HKEY root, const std::string& path) {
-    HKEY key;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-    char name[256];
-    for (;;) {
-        DWORD size = sizeof(name);
-        if (RegEnumKeyExA(key, 0, name, &size, NULL, NULL, NULL, NULL) != ERROR_SUCCESS) break;
-        DeleteTree(key, name);
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(root, path.c_str());
-}
-
-bool KeyExists(HKEY root, const std::string& path) {
-    HKEY key;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
+void DeleteTree(HKEY root, const std::string& path) { machine::RemoveKeyTree(root, machine::Wide(path)); }
+bool KeyExists(HKEY root, const std::string& path) { return machine::KeyExists(root, machine::Wide(path)); }
 
 bool ValueExists(HKEY root, const std::string& path, const std::string& name) {
     return GetRaw(root, path, name).has_value();
@@ -53,21 +37,10 @@ std::optional<DWORD> GetDword(HKEY root, const std::string& path, const std::str
 }
 
 std::optional<std::string> GetRaw(HKEY root, const std::string& path, const std::string& name, DWORD* type) {
-    HKEY key;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-    DWORD size = 0, valueType = 0;
-    std::optional<std::string> result;
-    if (RegQueryValueExA(key, name.c_str(), NULL, &valueType, NULL, &size) == ERROR_SUCCESS) {
-        std::string data(size, '\0');
-        if (RegQueryValueExA(key, name.c_str(), NULL, &valueType, reinterpret_cast<BYTE*>(&data[0]),
-                             &size) == ERROR_SUCCESS) {
-            data.resize(size);
-            result = data;
-            if (type) *type = valueType;
-        }
-    }
-    RegCloseKey(key);
-    return result;
+    machine::RegValue value = machine::ReadValue(root, machine::Wide(path), machine::Wide(name), true);
+    if (!value.exists) return std::nullopt;
+    if (type) *type = value.type;
+    return value.data;
 }
 
 namespace {

@@ -1,22 +1,10 @@
 #include "StartMenu.h"
-#include "ProductFiles.h"
+#include "Machine.h"
 #include <windows.h>
 #include <shlobj.h>
 
 namespace teststartmenu {
-std::string ProgramsFolder(int csidl) {
-    char path[MAX_PATH + 1] = {0};
-    LPITEMIDLIST list = NULL;
-    if (SHGetSpecialFolderLocation(NULL, csidl, &list) != S_OK) return "";
-    SHGetPathFromIDListA(list, path);
-    CoTaskMemFree(list);
-    return path;
-}
-
-void RemoveMakerFolders() {
-    for (int csidl : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS})
-        testfiles::RemoveTree(ProgramsFolder(csidl) + "\\Quorvel");
-}
+std::string ProgramsFolder(int csidl) { return machine::Narrow(machine::ProgramsFolder(csidl == CSIDL_COMMON_PROGRAMS)); }
 
 namespace {
 DWORD WINAPI RunWork(void* param) {

@@ -6,8 +6,6 @@
 namespace teststartmenu {
 // File-system path of CSIDL_PROGRAMS or CSIDL_COMMON_PROGRAMS, without a trailing backslash.
 std::string ProgramsFolder(int csidl);
-// Removes "\Quorvel" with everything in it from both Programs folders.
-void RemoveMakerFolders();
 // Runs work on a new thread and waits for it: the shortcut code initialises COM for the
 // thread it runs on, as it does on a worker thread.
 void RunOnFreshThread(const std::function<void()>& work);

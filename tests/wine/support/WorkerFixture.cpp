@@ -1,5 +1,6 @@
 #include "WorkerFixture.h"
 #include "LayoutRegistry.h"
+#include "Machine.h"
 #include "ProductFiles.h"
 #include "RegistryFixture.h"
 #include "StartMenu.h"
@@ -23,11 +24,8 @@ void WorkerFixture::TearDown() {
 }
 
 void WorkerFixture::ResetSystem() {
-    testfiles::RemoveAllRows();
-    testreg::DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Quorvel");
-    testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quorvel");
+    machine::RemoveProductTraces();
     testlayout::ResetLayouts();
-    teststartmenu::RemoveMakerFolders();
 }
 
 std::optional<std::string> WorkerFixture::StoredHandle() {
@@ -42,15 +40,15 @@ std::optional<DWORD> WorkerFixture::StoredVersion() {
 }
 
 std::string WorkerFixture::MakerStartMenuFolder() {
-    return teststartmenu::ProgramsFolder(CSIDL_PROGRAMS) + "\\Quorvel";
+    return machine::Narrow(machine::MakerMenuFolder(false));
 }
 
 std::string WorkerFixture::EnglishStartMenuFolder() {
-    return MakerStartMenuFolder() + "\\Zk IME 2006 Professional Edition\\";
+    return MakerStartMenuFolder() + "\\Zk IME 2006 Professional Edition";
 }
 
 std::string WorkerFixture::EnglishShortcut() {
-    return EnglishStartMenuFolder() + "Help.lnk";
+    return EnglishStartMenuFolder() + "\\Help.lnk";
 }
 
 int WorkerFixture::CreateShortcutOnFreshThread() {

@@ -17,7 +17,7 @@ public:
     static std::optional<DWORD> StoredVersion();
     // The English shortcut in the current user's Programs folder.
     static std::string EnglishShortcut();
-    static std::string EnglishStartMenuFolder();  // with its trailing backslash
+    static std::string EnglishStartMenuFolder();
     static std::string MakerStartMenuFolder();    // "...\Programs\Quorvel"
     // Creates the Start-menu entries on a thread of its own, as a worker does.
     static int CreateShortcutOnFreshThread();
