@@ -3,13 +3,16 @@
   subsystem-version MAJOR.MINOR
   outside-resources BYTES   (file size minus the raw size of the .rsrc section)
   import DLL!FUNCTION       (DLL in upper case; FUNCTION as #N for an import by ordinal)
-Usage: pe_facts.py FILE"""
+Usage: pe_facts.py FILE
+       pe_facts.py --damage TYPE/ID FILE OUT
+The second form writes a copy of FILE whose resource TYPE/ID (numbers, first language) has
+one byte in the middle of its data inverted: a program damaged in transit."""
 import struct
 import sys
 
 
-def main(path):
-    data = open(path, "rb").read()
+def parse(path, data):
+    """(is PE32+, sections as (name, rva, size, raw size, raw offset), data directory offset, rva->offset)"""
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     if data[pe:pe + 4] != b"PE\0\0":
         sys.exit(f"{path}: not a PE file")
@@ -19,8 +22,6 @@ def main(path):
     wide = magic == 0x20B  # PE32+
     major, minor = struct.unpack_from("<HH", data, optional + 48)
     directories = optional + (112 if wide else 96)
-    import_rva = struct.unpack_from("<I", data, directories + 8)[0]
-
     sections = []
     for i in range(sections_count):
         at = optional + optional_size + 40 * i
@@ -33,6 +34,40 @@ def main(path):
             if start <= rva < start + size:
                 return rva - start + raw_at
         sys.exit(f"{path}: address {rva:#x} outside every section")
+
+    return wide, sections, directories, offset, (major, minor)
+
+
+def damage(resource, path, out):
+    data = bytearray(open(path, "rb").read())
+    _, _, directories, offset, _ = parse(path, data)
+    rsrc_rva = struct.unpack_from("<I", data, directories + 16)[0]
+    root = offset(rsrc_rva)
+
+    def entry(directory, wanted):
+        named, numbered = struct.unpack_from("<HH", data, directory + 12)
+        for i in range(named + numbered):
+            name, target = struct.unpack_from("<II", data, directory + 16 + 8 * i)
+            if wanted is None or (not name & 0x80000000 and name == wanted):
+                return target
+        sys.exit(f"{path}: no resource {resource}")
+
+    kind, number = (int(part) for part in resource.split("/"))
+    level = root
+    for wanted in (kind, number, None):
+        target = entry(level, wanted)
+        level = root + (target & 0x7FFFFFFF)
+    data_rva, size = struct.unpack_from("<II", data, level)
+    if size == 0:
+        sys.exit(f"{path}: resource {resource} is empty")
+    data[offset(data_rva) + size // 2] ^= 0xFF
+    open(out, "wb").write(data)
+
+
+def main(path):
+    data = open(path, "rb").read()
+    wide, sections, directories, offset, (major, minor) = parse(path, data)
+    import_rva = struct.unpack_from("<I", data, directories + 8)[0]
 
     def text(rva):
         at = offset(rva)
@@ -59,4 +94,7 @@ def main(path):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    if sys.argv[1] == "--damage":
+        damage(*sys.argv[2:5])
+    else:
+        main(sys.argv[1])

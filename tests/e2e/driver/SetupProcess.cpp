@@ -85,10 +85,10 @@ void UseChineseUiFontForPictures() {
 }
 }  // namespace
 
-SetupProcess SetupProcess::Start(const std::string& release) {
+SetupProcess SetupProcess::Start(const std::string& release, const std::wstring& from) {
     SetReportedRelease(release);
     UseChineseUiFontForPictures();
-    std::wstring folder = ProductDir();
+    std::wstring folder = from.empty() ? ProductDir() : from;
     std::wstring exe = folder + L"\\Setup.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = {};

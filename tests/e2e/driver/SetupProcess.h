@@ -29,8 +29,9 @@ public:
     SetupProcess& operator=(const SetupProcess&) = delete;
     ~SetupProcess();
 
-    // Reports `release` to Setup.exe and starts it from the product folder as its current folder.
-    static SetupProcess Start(const std::string& release);
+    // Reports `release` to Setup.exe and starts it from `folder` (the product folder when
+    // empty) as its current folder.
+    static SetupProcess Start(const std::string& release, const std::wstring& folder = std::wstring());
 
     DWORD Id() const { return m_id; }
     bool Running() const;

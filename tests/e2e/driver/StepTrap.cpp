@@ -11,6 +11,18 @@ std::wstring TrapLibraryPath() {
 }
 }  // namespace
 
+HHOOK HookWizardThread(Wizard& wizard) {
+    // Loaded without running its start-up code: in this process the trap has nothing to do.
+    HMODULE library = LoadLibraryExW(TrapLibraryPath().c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
+    REQUIRE(library != NULL);
+    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "StepTrapHook")));
+    REQUIRE(hook != NULL);
+    HHOOK handle = SetWindowsHookExW(WH_CALLWNDPROC, hook, library, GetWindowThreadProcessId(wizard.Frame(), NULL));
+    REQUIRE(handle != NULL);
+    Sync(wizard.Frame());
+    return handle;
+}
+
 StepTrap::StepTrap(const std::string& point) {
     m_armed = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapArmed");
     m_reached = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapReached");
@@ -28,16 +40,7 @@ StepTrap::~StepTrap() {
 }
 
 void StepTrap::Arm(Wizard& wizard) {
-    // Loaded without running its start-up code: in this process the trap has nothing to do.
-    HMODULE library = LoadLibraryExW(TrapLibraryPath().c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
-    REQUIRE(library != NULL);
-    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "StepTrapHook")));
-    REQUIRE(hook != NULL);
-    DWORD uiThread = GetWindowThreadProcessId(wizard.Frame(), NULL);
-    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, hook, library, uiThread);
-    REQUIRE(m_hook != NULL);
-    // The hook is loaded into Setup.exe when its window thread next handles a sent message.
-    Sync(wizard.Frame());
+    m_hook = HookWizardThread(wizard);
     REQUIRE(WaitForSingleObject(m_armed, kStepTimeout) == WAIT_OBJECT_0);
 }
 

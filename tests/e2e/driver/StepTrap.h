@@ -7,6 +7,10 @@
 
 namespace e2e {
 
+// Loads the trap library into Setup.exe: a window hook on the wizard's thread, which loads
+// the library there when that thread next handles a sent message (Sync does that).
+HHOOK HookWizardThread(Wizard& wizard);
+
 class StepTrap {
 public:
     // point: "bar:N", "layout" or "unrecord:NAME" (see trap/StepTrap.cpp). Must exist before the

@@ -36,8 +36,9 @@ constexpr DWORD kStepTimeout = 20000;
 
 class Wizard {
 public:
-    // Starts Setup.exe under `release`; does not wait for anything.
-    explicit Wizard(const std::string& release);
+    // Starts Setup.exe under `release` (from `folder`, by default the product folder); does
+    // not wait for anything.
+    explicit Wizard(const std::string& release, const std::wstring& folder = std::wstring());
 
     SetupProcess& Process() { return m_process; }
     // Waits for the wizard frame: a visible top-level dialog of the process, without owner,
@@ -68,8 +69,9 @@ public:
     void HoldWorker();
     void ReleaseWorker() { m_process.Resume(); }
 
-    // When screenshots are wanted (E2E_SHOTS_DIR), saves <lang>-<name>.bmp of the frame.
-    void Shot(const std::string& name);
+    // When screenshots are wanted (E2E_SHOTS_DIR), saves <lang>-<name>.bmp of the frame, or
+    // of `window` (a message box).
+    void Shot(const std::string& name, HWND window = NULL);
 
 private:
     SetupProcess m_process;

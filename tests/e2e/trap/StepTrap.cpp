@@ -4,8 +4,10 @@
 //   bar:N     the worker is about to set the progress bar to N (the steps before are done)
 //   layout    the worker is about to register the layout (the earlier one is purged)
 //   unrecord:NAME  the worker is about to delete the record's value NAME
+// The same hook also measures the texts of a page when the driver asks (Measure.cpp).
 #include <windows.h>
 #include <commctrl.h>
+#include "PatchImport.h"
 
 namespace {
 enum class Point { None, Bar, Layout, Unrecord };
@@ -43,40 +45,9 @@ LONG WINAPI TrappedRegDeleteValueA(HKEY key, LPCSTR name) {
     return g_deleteValue(key, name);
 }
 
-// Points the executable's import of dll!function at replacement; returns the old target.
-void* PatchImport(const char* dll, const char* function, void* replacement) {
-    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(NULL));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-    for (; imports.VirtualAddress && entry->Name; ++entry) {
-        if (lstrcmpiA(reinterpret_cast<char*>(base + entry->Name), dll) != 0) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (lstrcmpA(reinterpret_cast<char*>(byName->Name), function) != 0) continue;
-            DWORD protection = 0;
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &protection);
-            void* old = reinterpret_cast<void*>(slots->u1.Function);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), protection, &protection);
-            return old;
-        }
-    }
-    return nullptr;
-}
-
-bool InSetupExe() {
-    char path[MAX_PATH + 1] = {0};
-    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-    return length >= 10 && lstrcmpiA(path + length - 10, "\\Setup.exe") == 0;
-}
-
 void Arm() {
     char point[32] = {0};
-    if (!InSetupExe() || !GetEnvironmentVariableA("E2E_STOP_AT", point, sizeof(point))) return;
+    if (!GetEnvironmentVariableA("E2E_STOP_AT", point, sizeof(point))) return;
     if (point[0] == 'b' && point[1] == 'a' && point[2] == 'r' && point[3] == ':') {
         g_barPosition = 0;
         for (const char* digit = point + 4; *digit >= '0' && *digit <= '9'; ++digit)
@@ -106,11 +77,19 @@ void Arm() {
 }
 }  // namespace
 
+// Measure.cpp
+void ArmMeasuring();
+void MeasureIfAsked(const CWPSTRUCT& message);
+
 extern "C" __declspec(dllexport) LRESULT CALLBACK StepTrapHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) MeasureIfAsked(*reinterpret_cast<const CWPSTRUCT*>(lParam));
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) Arm();
+    if (reason == DLL_PROCESS_ATTACH && InSetupExe()) {
+        Arm();
+        ArmMeasuring();
+    }
     return TRUE;
 }

@@ -1,0 +1,183 @@
+// Every screen of the wizard in the current language, as the people who translate it need
+// to see them, and whether each page's texts fit their controls.
+//   gallery [pages] [dpi=N]
+// Pictures go to E2E_SHOTS_DIR as <lang>-NN-<screen>; a line "screen NN-<screen>: KEYS"
+// names the language-file entries each shows. Every page is measured (TextFit): at 96 DPI
+// an overflow fails the run, at other resolutions it is a warning. With `pages` only the
+// pages are visited (message boxes size themselves). The damaged-program box is shown when
+// E2E_DAMAGED_DIR names a folder with a damaged Setup.exe and the language file has MSG/10.
+#include "driver/Check.h"
+#include "driver/Flows.h"
+#include "driver/TextFit.h"
+#include <algorithm>
+
+using namespace e2e;
+
+namespace {
+const char* const kRelease = "winxp";
+
+// Sets the resolution that Setup.exe starts with from now on.
+void SetDpi(DWORD dpi) {
+    HKEY key;
+    REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key,
+                            NULL) == ERROR_SUCCESS);
+    RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+    RegCloseKey(key);
+}
+
+void ListScreen(const std::string& screen, const std::vector<std::string>& keys) {
+    std::vector<std::string> listed;
+    std::string line = "screen " + screen + ":";
+    for (const std::string& key : keys) {
+        if (key.empty() || std::find(listed.begin(), listed.end(), key) != listed.end()) continue;
+        listed.push_back(key);
+        line += " " + key;
+    }
+    Note(line);
+}
+
+class Gallery {
+public:
+    explicit Gallery(int dpi) : m_dpi(dpi) {}
+
+    // A new run of Setup.exe whose pages are to be measured.
+    void Started(Wizard& wizard) {
+        REQUIRE(wizard.WaitFrame());
+        m_fit.Arm(wizard);
+    }
+    void Page(Wizard& wizard, HWND page, const std::string& screen, const std::string& pageName) {
+        ListScreen(screen, m_fit.Report(page, pageName, m_dpi));
+        wizard.Shot(screen);
+    }
+    // The progress page, with the worker held so that it stays.
+    void Progress(Wizard& wizard, const std::string& screen, const std::string& pageName) {
+        HWND page = wizard.WaitPage(Page::Progress);
+        wizard.HoldWorker();
+        Page(wizard, page, screen, pageName);
+        wizard.ReleaseWorker();
+    }
+    void Box(Wizard& wizard, const e2e::Box& box, const std::string& screen) {
+        ListScreen(screen, {LangKeyOf(box.caption), LangKeyOf(box.text)});
+        wizard.Shot(screen, box.window);
+    }
+
+private:
+    int m_dpi;
+    TextFit m_fit;
+};
+
+// Install mode to the finish page; with boxes, the closing question on the licence page.
+void InstallScreens(Gallery& gallery, bool boxes) {
+    Wizard wizard(kRelease);
+    gallery.Started(wizard);
+    gallery.Page(wizard, wizard.WaitPage(Page::Welcome), "01-welcome", "welcome");
+    wizard.Press(ID_NEXT);
+    HWND licence = wizard.WaitPage(Page::Licence);
+    gallery.Page(wizard, licence, "02-licence", "licence");
+    Click(Control(licence, ID_RADIO_SECOND));
+    REQUIRE(WaitUntil([&] { return IsEnabled(Control(licence, ID_NEXT)); }, kStepTimeout));
+    gallery.Page(wizard, licence, "03-licence-accepted", "licence");
+    if (boxes) {
+        wizard.Press(ID_CANCEL);
+        Box question = wizard.WaitBox();
+        gallery.Box(wizard, question, "04-close-question");
+        wizard.Answer(question, IDNO);
+    }
+    wizard.Press(ID_NEXT);
+    gallery.Progress(wizard, "05-install-progress", "install progress");
+    gallery.Page(wizard, wizard.WaitPage(Page::Finish), "06-install-finish", "install finish");
+    wizard.Press(ID_CLOSE);
+    REQUIRE(wizard.WaitExit());
+}
+
+// Maintenance mode: repair, then uninstall with its question.
+void MaintenanceScreens(Gallery& gallery, bool boxes) {
+    {
+        Wizard wizard(kRelease);
+        gallery.Started(wizard);
+        gallery.Page(wizard, wizard.WaitPage(Page::Maintenance), "07-maintenance", "maintenance");
+        wizard.Press(ID_FINISH);
+        gallery.Progress(wizard, "08-repair-progress", "repair progress");
+        gallery.Page(wizard, wizard.WaitPage(Page::Finish), "09-repair-finish", "repair finish");
+        wizard.Press(ID_CLOSE);
+        REQUIRE(wizard.WaitExit());
+    }
+    Wizard wizard(kRelease);
+    gallery.Started(wizard);
+    ChooseUninstall(wizard);
+    wizard.Press(ID_FINISH);
+    Box question = wizard.WaitBox();
+    if (boxes) gallery.Box(wizard, question, "10-uninstall-question");
+    wizard.Answer(question, IDYES);
+    gallery.Progress(wizard, "11-uninstall-progress", "uninstall progress");
+    gallery.Page(wizard, wizard.WaitPage(Page::Finish), "12-uninstall-finish", "uninstall finish");
+    wizard.Press(ID_CLOSE);
+    REQUIRE(wizard.WaitExit());
+}
+
+// An installation that meets `obstacle` and ends with an error box on the progress page.
+template <typename Obstacle>
+void WorkerErrorScreen(Gallery& gallery, const std::string& screen, Obstacle obstacle) {
+    obstacle();
+    Wizard wizard(kRelease);
+    REQUIRE(wizard.WaitFrame());
+    AcceptLicence(wizard, false);
+    wizard.Press(ID_NEXT);
+    Box box = wizard.WaitBox();
+    gallery.Box(wizard, box, screen);
+    wizard.Answer(box, IDOK);
+    CHECK_MSG(wizard.WaitExit(), "the wizard stayed open after the error box");
+}
+
+// A box that Setup.exe shows at start, before any wizard.
+void StartBoxScreen(Gallery& gallery, const std::string& screen, const std::string& release,
+                    const std::wstring& folder = std::wstring()) {
+    Wizard wizard(release, folder);
+    Box box = wizard.WaitBox(kStartTimeout);
+    gallery.Box(wizard, box, screen);
+    wizard.Answer(box, IDOK);
+    CHECK_MSG(wizard.WaitExit(), "Setup.exe still runs after OK");
+}
+}  // namespace
+
+SCENARIO(gallery) {
+    bool boxes = true;
+    int dpi = 96;
+    for (const std::string& arg : args) {
+        if (arg == "pages") boxes = false;
+        if (arg.compare(0, 4, "dpi=") == 0) dpi = std::stoi(arg.substr(4));
+    }
+    SetDpi(dpi);
+    Gallery gallery(dpi);
+    if (boxes) {
+        // A fresh prefix has no layout list: a volatile one admits no layout (MSG/7).
+        HKEY list;
+        DWORD created = 0;
+        REQUIRE(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kLayoutsKey, 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL,
+                                &list, &created) == ERROR_SUCCESS);
+        RegCloseKey(list);
+        REQUIRE(created == REG_CREATED_NEW_KEY);
+        WorkerErrorScreen(gallery, "14-error-layout", [] {});
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, kLayoutsKey);
+        RemoveProductTraces();
+        // A folder where a data file goes cannot be written (MSG/6).
+        std::wstring blocked = ImeFolder() + L"\\PhrChs.dat";
+        WorkerErrorScreen(gallery, "13-error-file", [&] {
+            CreateDirectoryW((SystemDir() + L"\\IME").c_str(), NULL);
+            CreateDirectoryW(MakerImeFolder().c_str(), NULL);
+            CreateDirectoryW(ImeFolder().c_str(), NULL);
+            REQUIRE(CreateDirectoryW(blocked.c_str(), NULL));
+        });
+        RemoveDirectoryW(blocked.c_str());
+        RemoveProductTraces();
+    }
+    InstallScreens(gallery, boxes);
+    MaintenanceScreens(gallery, boxes);
+    if (!boxes) return;
+    // The support driver's path taken by a folder: the start-up box (MSG/6).
+    REQUIRE(CreateDirectoryW(DriverPath().c_str(), NULL));
+    StartBoxScreen(gallery, "15-start-error", "win98");
+    RemoveDirectoryW(DriverPath().c_str());
+    std::wstring damaged = WindowsPathFromEnvironment("E2E_DAMAGED_DIR", false);
+    if (!damaged.empty() && HasLangText("MSG", "10")) StartBoxScreen(gallery, "16-damaged", kRelease, damaged);
+}
