@@ -45,27 +45,32 @@ std::vector<FitResult> TextFit::Measure(HWND page) {
     return results;
 }
 
+std::string OverflowLine(const FitResult& fit, const std::string& pageName, int dpi) {
+    std::ostringstream line;
+    line << fit.key << " " << pageName << " page, ";
+    if (fit.control == measure::kBannerTitle)
+        line << "banner title";
+    else
+        line << "control " << fit.control;
+    line << ":";
+    if (fit.tooWide > 0) line << " " << fit.tooWide << " px too wide";
+    if (fit.tooWide > 0 && fit.tooTall > 0) line << ",";
+    if (fit.tooTall > 0) line << " " << fit.tooTall << " px too tall";
+    line << " at " << dpi << " DPI";
+    return line.str();
+}
+
 std::vector<std::string> TextFit::Report(HWND page, const std::string& pageName, int dpi) {
     std::vector<std::string> keys;
     for (const FitResult& fit : Measure(page)) {
         keys.push_back(fit.key);
         if (!fit.Overflows()) continue;
-        std::ostringstream line;
-        line << fit.key << " " << pageName << " page, ";
-        if (fit.control == measure::kBannerTitle)
-            line << "banner title";
-        else
-            line << "control " << fit.control;
-        line << ":";
-        if (fit.tooWide > 0) line << " " << fit.tooWide << " px too wide";
-        if (fit.tooWide > 0 && fit.tooTall > 0) line << ",";
-        if (fit.tooTall > 0) line << " " << fit.tooTall << " px too tall";
-        line << " at " << dpi << " DPI";
-        if (!m_reported.insert(line.str()).second) continue;
+        std::string line = OverflowLine(fit, pageName, dpi);
+        if (!m_reported.insert(line).second) continue;
         if (dpi == 96)
-            NoteFailure(line.str());
+            NoteFailure(line);
         else
-            Note(line.str() + " (warning)");
+            Note(line + " (warning)");
     }
     return keys;
 }

@@ -15,6 +15,9 @@ struct FitResult {
     bool Overflows() const { return tooWide > 0 || tooTall > 0; }
 };
 
+// "SECTION/KEY PAGE page, control ID: N px too wide, M px too tall at DPI DPI".
+std::string OverflowLine(const FitResult& fit, const std::string& pageName, int dpi);
+
 class TextFit {
 public:
     TextFit();
