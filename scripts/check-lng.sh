@@ -32,11 +32,12 @@ build_tools() {
     -DSETUP_SHIPPED_DIR="$root/build/product"
   cmake --build "$build" -j "$(nproc)" --target e2e_driver
   [ -f "$root/build/tour-template/.template-ready" ] || "$root/scripts/wine-prefix.sh" template "$root/build/tour-template"
-  echo "$product" >"$root/build/logs/product-dir"
   echo "step: Setup.exe ($SETUP_TEST_ARCH) and the driver are ready"
+  echo "$product"
 }
+step packages "$root/scripts/install-deps.sh"
 step build build_tools
-product=$(cat "$root/build/logs/product-dir")
+product=$(tail -n 1 "$STEP_LOG")
 driver=$build/tests/e2e/e2e_driver.exe
 gallery=$root/build/gallery
 work=$(mktemp -d -t check-lng.XXXXXX)

@@ -11,7 +11,11 @@ step() {
   mkdir -p "$STEP_LOGS"
   STEP_LOG=$STEP_LOGS/$name.log
   printf '%-9s ' "$name:"
-  "$@" >"$STEP_LOG" 2>&1 </dev/null || rc=$?
+  # A subshell of its own, so that the first failing command ends the step.
+  set +e
+  (set -e; "$@") >"$STEP_LOG" 2>&1 </dev/null
+  rc=$?
+  set -e
   if [ $rc -eq 0 ]; then
     summary=$(sed -n 's/^step: //p' "$STEP_LOG" | tail -n 1)
     echo "${summary:-done} ($((SECONDS - start)) s)"
