@@ -27,9 +27,7 @@ build=$root/build/wine-tests
 build_tools() {
   local product
   product=$("$root/scripts/build.sh" | tail -n 1)
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$SETUP_TEST_ARCH.cmake" \
-    -DSETUP_THREAD_MODEL=posix -DSETUP_BUILD_TESTS=ON -DSETUP_PRODUCT_DIR="$product" \
-    -DSETUP_SHIPPED_DIR="$root/build/product"
+  configure_wine_tests "$product"
   cmake --build "$build" -j "$(nproc)" --target e2e_driver
   [ -f "$root/build/tour-template/.template-ready" ] || "$root/scripts/wine-prefix.sh" template "$root/build/tour-template"
   echo "step: Setup.exe ($SETUP_TEST_ARCH) and the driver are ready"

@@ -12,9 +12,7 @@ source "$root/scripts/wine-env.sh"
 build=$root/build/wine-tests
 shots=${SETUP_SHOTS:-$root/build/screenshots}
 
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$SETUP_TEST_ARCH.cmake" \
-  -DSETUP_THREAD_MODEL=posix -DSETUP_BUILD_TESTS=ON -DSETUP_PRODUCT_DIR="$product" \
-  -DSETUP_SHIPPED_DIR="$root/build/product"
+configure_wine_tests "$product"
 cmake --build "$build" -j "$(nproc)" --target e2e_driver
 
 template=$root/build/tour-template

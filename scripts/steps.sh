@@ -10,7 +10,7 @@ step() {
   shift
   mkdir -p "$STEP_LOGS"
   STEP_LOG=$STEP_LOGS/$name.log
-  printf '%-9s ' "$name:"
+  printf '%-11s ' "$name:"
   # A subshell of its own, so that the first failing command ends the step.
   set +e
   (set -e; "$@") >"$STEP_LOG" 2>&1 </dev/null

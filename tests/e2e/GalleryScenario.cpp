@@ -208,8 +208,7 @@ std::wstring StageLongTexts() {
     std::wstring folder = L"C:\\long-texts";
     CreateDirectoryW(folder.c_str(), NULL);
     REQUIRE(CopyFileW((ProductDir() + L"\\Setup.exe").c_str(), (folder + L"\\Setup.exe").c_str(), FALSE));
-    static const char* const codes[] = {"0804", "0404", "0409"};
-    std::wstring name = FromUtf8(codes[static_cast<int>(CurrentLang())]) + L".lng";
+    std::wstring name = FromUtf8(LangCode(CurrentLang())) + L".lng";
     bool exists = false;
     std::string content = ReadBytes(SourceDir() + L"\\res\\lang\\" + name, &exists), out, section;
     REQUIRE(exists);

@@ -30,6 +30,14 @@ const char* LangTag(Lang lang) {
     }
 }
 
+const char* LangCode(Lang lang) {
+    switch (lang) {
+    case Lang::SimplifiedChinese: return "0804";
+    case Lang::TraditionalChinese: return "0404";
+    default: return "0409";
+    }
+}
+
 std::wstring FromUtf8(const std::string& text) {
     if (text.empty()) return std::wstring();
     int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), NULL, 0);
@@ -67,8 +75,7 @@ std::wstring LangFilePath(Lang lang) {
         std::wstring given = WindowsPathFromEnvironment("E2E_LNG_FILE", false);
         if (!given.empty()) return given;
     }
-    static const char* const codes[] = {"0804", "0404", "0409"};
-    return SourceDir() + L"\\res\\lang\\" + FromUtf8(codes[static_cast<int>(lang)]) + L".lng";
+    return SourceDir() + L"\\res\\lang\\" + FromUtf8(LangCode(lang)) + L".lng";
 }
 
 const LangTable& SourceTable(Lang lang) {

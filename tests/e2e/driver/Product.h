@@ -12,6 +12,7 @@ enum class Lang { SimplifiedChinese, TraditionalChinese, English };
 // The language Setup.exe picks on this machine: from the OEM code page, as it does.
 Lang CurrentLang();
 const char* LangTag(Lang lang);        // "zh_CN", "zh_TW", "en_US"
+const char* LangCode(Lang lang);       // "0804", "0404", "0409": the string file's name
 // One text of the language's string file, read from its UTF-8 source; "\n" becomes a line
 // break, and with `formatted` the product name takes the place of "%s".
 std::wstring LangText(const char* section, const char* key, bool formatted = false);
