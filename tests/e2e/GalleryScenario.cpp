@@ -8,6 +8,7 @@
 // E2E_DAMAGED_DIR names a folder with a damaged Setup.exe and the language file has MSG/10.
 #include "driver/Check.h"
 #include "driver/Flows.h"
+#include "driver/StepTrap.h"
 #include "driver/TextFit.h"
 #include <algorithm>
 #include <cstring>
@@ -42,21 +43,20 @@ class Gallery {
 public:
     explicit Gallery(int dpi) : m_dpi(dpi) {}
 
-    // A new run of Setup.exe whose pages are to be measured.
-    void Started(Wizard& wizard) {
+    // A new run of Setup.exe whose pages are to be measured; `trap`, armed here, will hold
+    // its worker halfway so that the progress page stays for a look.
+    void Started(Wizard& wizard, StepTrap& trap) {
         REQUIRE(wizard.WaitFrame());
-        m_fit.Arm(wizard);
+        trap.Arm(wizard);  // loads the measuring library too
     }
     void Page(Wizard& wizard, HWND page, const std::string& screen, const std::string& pageName) {
         ListScreen(screen, m_fit.Report(page, pageName, m_dpi));
         wizard.Shot(screen);
     }
-    // The progress page, with the worker held so that it stays.
-    void Progress(Wizard& wizard, const std::string& screen, const std::string& pageName) {
-        HWND page = wizard.WaitPage(Page::Progress);
-        wizard.HoldWorker();
-        Page(wizard, page, screen, pageName);
-        wizard.ReleaseWorker();
+    void Progress(Wizard& wizard, StepTrap& trap, const std::string& screen, const std::string& pageName) {
+        REQUIRE(trap.WaitReached());
+        Page(wizard, wizard.WaitPage(Page::Progress), screen, pageName);
+        trap.Release();
     }
     void Box(Wizard& wizard, const e2e::Box& box, const std::string& screen) {
         ListScreen(screen, {LangKeyOf(box.caption), LangKeyOf(box.text)});
@@ -68,10 +68,13 @@ private:
     TextFit m_fit;
 };
 
+const char* const kHalfway = "hold:bar:50";
+
 // Install mode to the finish page; with boxes, the closing question on the licence page.
 void InstallScreens(Gallery& gallery, bool boxes) {
+    StepTrap trap(kHalfway);
     Wizard wizard(kRelease);
-    gallery.Started(wizard);
+    gallery.Started(wizard, trap);
     gallery.Page(wizard, wizard.WaitPage(Page::Welcome), "01-welcome", "welcome");
     wizard.Press(ID_NEXT);
     HWND licence = wizard.WaitPage(Page::Licence);
@@ -86,7 +89,7 @@ void InstallScreens(Gallery& gallery, bool boxes) {
         wizard.Answer(question, IDNO);
     }
     wizard.Press(ID_NEXT);
-    gallery.Progress(wizard, "05-install-progress", "install progress");
+    gallery.Progress(wizard, trap, "05-install-progress", "install progress");
     gallery.Page(wizard, wizard.WaitPage(Page::Finish), "06-install-finish", "install finish");
     wizard.Press(ID_CLOSE);
     REQUIRE(wizard.WaitExit());
@@ -95,23 +98,25 @@ void InstallScreens(Gallery& gallery, bool boxes) {
 // Maintenance mode: repair, then uninstall with its question.
 void MaintenanceScreens(Gallery& gallery, bool boxes) {
     {
+        StepTrap trap(kHalfway);
         Wizard wizard(kRelease);
-        gallery.Started(wizard);
+        gallery.Started(wizard, trap);
         gallery.Page(wizard, wizard.WaitPage(Page::Maintenance), "07-maintenance", "maintenance");
         wizard.Press(ID_FINISH);
-        gallery.Progress(wizard, "08-repair-progress", "repair progress");
+        gallery.Progress(wizard, trap, "08-repair-progress", "repair progress");
         gallery.Page(wizard, wizard.WaitPage(Page::Finish), "09-repair-finish", "repair finish");
         wizard.Press(ID_CLOSE);
         REQUIRE(wizard.WaitExit());
     }
+    StepTrap trap(kHalfway);
     Wizard wizard(kRelease);
-    gallery.Started(wizard);
+    gallery.Started(wizard, trap);
     ChooseUninstall(wizard);
     wizard.Press(ID_FINISH);
     Box question = wizard.WaitBox();
     if (boxes) gallery.Box(wizard, question, "10-uninstall-question");
     wizard.Answer(question, IDYES);
-    gallery.Progress(wizard, "11-uninstall-progress", "uninstall progress");
+    gallery.Progress(wizard, trap, "11-uninstall-progress", "uninstall progress");
     gallery.Page(wizard, wizard.WaitPage(Page::Finish), "12-uninstall-finish", "uninstall finish");
     wizard.Press(ID_CLOSE);
     REQUIRE(wizard.WaitExit());

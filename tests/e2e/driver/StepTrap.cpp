@@ -26,9 +26,11 @@ HHOOK HookWizardThread(Wizard& wizard) {
 StepTrap::StepTrap(const std::string& point) {
     m_armed = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapArmed");
     m_reached = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapReached");
-    REQUIRE(m_armed && m_reached);
+    m_release = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapRelease");
+    REQUIRE(m_armed && m_reached && m_release);
     ResetEvent(m_armed);
     ResetEvent(m_reached);
+    ResetEvent(m_release);
     SetEnvironmentVariableA("E2E_STOP_AT", point.c_str());
 }
 
@@ -37,6 +39,7 @@ StepTrap::~StepTrap() {
     if (m_hook) UnhookWindowsHookEx(m_hook);
     CloseHandle(m_armed);
     CloseHandle(m_reached);
+    CloseHandle(m_release);
 }
 
 void StepTrap::Arm(Wizard& wizard) {

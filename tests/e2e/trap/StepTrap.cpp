@@ -4,6 +4,8 @@
 //   bar:N     the worker is about to set the progress bar to N (the steps before are done)
 //   layout    the worker is about to register the layout (the earlier one is purged)
 //   unrecord:NAME  the worker is about to delete the record's value NAME
+// With "hold:" before the point, the worker waits there only until the driver sets the event
+// E2eStepTrapRelease, and then goes on.
 // The same hook also measures the texts of a page when the driver asks (Measure.cpp).
 #include <windows.h>
 #include <commctrl.h>
@@ -22,12 +24,18 @@ SendMessageFn g_sendMessage = nullptr;
 InstallImeFn g_installIme = nullptr;
 DeleteValueFn g_deleteValue = nullptr;
 
+bool g_hold = false;
+
 void Stop() {
     if (HANDLE reached = OpenEventA(EVENT_MODIFY_STATE, FALSE, "E2eStepTrapReached")) {
         SetEvent(reached);
         CloseHandle(reached);
     }
-    for (;;) Sleep(INFINITE);
+    HANDLE release = g_hold ? OpenEventA(SYNCHRONIZE, FALSE, "E2eStepTrapRelease") : NULL;
+    if (!release) for (;;) Sleep(INFINITE);
+    WaitForSingleObject(release, INFINITE);
+    CloseHandle(release);
+    g_point = Point::None;
 }
 
 LRESULT WINAPI TrappedSendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,8 +54,10 @@ LONG WINAPI TrappedRegDeleteValueA(HKEY key, LPCSTR name) {
 }
 
 void Arm() {
-    char point[32] = {0};
-    if (!GetEnvironmentVariableA("E2E_STOP_AT", point, sizeof(point))) return;
+    char given[40] = {0};
+    if (!GetEnvironmentVariableA("E2E_STOP_AT", given, sizeof(given))) return;
+    g_hold = CompareStringA(LOCALE_INVARIANT, 0, given, 5, "hold:", 5) == CSTR_EQUAL;
+    const char* point = g_hold ? given + 5 : given;
     if (point[0] == 'b' && point[1] == 'a' && point[2] == 'r' && point[3] == ':') {
         g_barPosition = 0;
         for (const char* digit = point + 4; *digit >= '0' && *digit <= '9'; ++digit)
