@@ -39,28 +39,39 @@ void ListScreen(const std::string& screen, const std::vector<std::string>& keys)
     Note(line);
 }
 
+const char* const kHalfway = "hold:bar:50";
+
+// One run of Setup.exe whose pages are measured; its worker will be held halfway, so that
+// the progress page stays for a look.
+struct Run {
+    StepTrap trap{kHalfway};
+    Wizard wizard{kRelease};
+    Run() {
+        REQUIRE(wizard.WaitFrame());
+        trap.Arm(wizard);  // loads the measuring library too
+    }
+};
+
 class Gallery {
 public:
     explicit Gallery(int dpi) : m_dpi(dpi) {}
 
-    // A new run of Setup.exe whose pages are to be measured; `trap`, armed here, will hold
-    // its worker halfway so that the progress page stays for a look.
-    void Started(Wizard& wizard, StepTrap& trap) {
-        REQUIRE(wizard.WaitFrame());
-        trap.Arm(wizard);  // loads the measuring library too
-    }
     void Page(Wizard& wizard, HWND page, const std::string& screen, const std::string& pageName) {
         ListScreen(screen, m_fit.Report(page, pageName, m_dpi));
         wizard.Shot(screen);
     }
-    void Progress(Wizard& wizard, StepTrap& trap, const std::string& screen, const std::string& pageName) {
-        REQUIRE(trap.WaitReached());
-        Page(wizard, wizard.WaitPage(Page::Progress), screen, pageName);
-        trap.Release();
-    }
     void Box(Wizard& wizard, const e2e::Box& box, const std::string& screen) {
         ListScreen(screen, {LangKeyOf(box.caption), LangKeyOf(box.text)});
         wizard.Shot(screen, box.window);
+    }
+    // The progress page of `operation` with its worker held, then its finish page; Close.
+    void Operation(Run& run, const std::string& operation, const std::string& progress, const std::string& finish) {
+        REQUIRE(run.trap.WaitReached());
+        Page(run.wizard, run.wizard.WaitPage(Page::Progress), progress, operation + " progress");
+        run.trap.Release();
+        Page(run.wizard, run.wizard.WaitPage(Page::Finish), finish, operation + " finish");
+        run.wizard.Press(ID_CLOSE);
+        REQUIRE(run.wizard.WaitExit());
     }
 
 private:
@@ -68,13 +79,10 @@ private:
     TextFit m_fit;
 };
 
-const char* const kHalfway = "hold:bar:50";
-
 // Install mode to the finish page; with boxes, the closing question on the licence page.
 void InstallScreens(Gallery& gallery, bool boxes) {
-    StepTrap trap(kHalfway);
-    Wizard wizard(kRelease);
-    gallery.Started(wizard, trap);
+    Run run;
+    Wizard& wizard = run.wizard;
     gallery.Page(wizard, wizard.WaitPage(Page::Welcome), "01-welcome", "welcome");
     wizard.Press(ID_NEXT);
     HWND licence = wizard.WaitPage(Page::Licence);
@@ -89,37 +97,24 @@ void InstallScreens(Gallery& gallery, bool boxes) {
         wizard.Answer(question, IDNO);
     }
     wizard.Press(ID_NEXT);
-    gallery.Progress(wizard, trap, "05-install-progress", "install progress");
-    gallery.Page(wizard, wizard.WaitPage(Page::Finish), "06-install-finish", "install finish");
-    wizard.Press(ID_CLOSE);
-    REQUIRE(wizard.WaitExit());
+    gallery.Operation(run, "install", "05-install-progress", "06-install-finish");
 }
 
 // Maintenance mode: repair, then uninstall with its question.
 void MaintenanceScreens(Gallery& gallery, bool boxes) {
     {
-        StepTrap trap(kHalfway);
-        Wizard wizard(kRelease);
-        gallery.Started(wizard, trap);
-        gallery.Page(wizard, wizard.WaitPage(Page::Maintenance), "07-maintenance", "maintenance");
-        wizard.Press(ID_FINISH);
-        gallery.Progress(wizard, trap, "08-repair-progress", "repair progress");
-        gallery.Page(wizard, wizard.WaitPage(Page::Finish), "09-repair-finish", "repair finish");
-        wizard.Press(ID_CLOSE);
-        REQUIRE(wizard.WaitExit());
+        Run run;
+        gallery.Page(run.wizard, run.wizard.WaitPage(Page::Maintenance), "07-maintenance", "maintenance");
+        run.wizard.Press(ID_FINISH);
+        gallery.Operation(run, "repair", "08-repair-progress", "09-repair-finish");
     }
-    StepTrap trap(kHalfway);
-    Wizard wizard(kRelease);
-    gallery.Started(wizard, trap);
-    ChooseUninstall(wizard);
-    wizard.Press(ID_FINISH);
-    Box question = wizard.WaitBox();
-    if (boxes) gallery.Box(wizard, question, "10-uninstall-question");
-    wizard.Answer(question, IDYES);
-    gallery.Progress(wizard, trap, "11-uninstall-progress", "uninstall progress");
-    gallery.Page(wizard, wizard.WaitPage(Page::Finish), "12-uninstall-finish", "uninstall finish");
-    wizard.Press(ID_CLOSE);
-    REQUIRE(wizard.WaitExit());
+    Run run;
+    ChooseUninstall(run.wizard);
+    run.wizard.Press(ID_FINISH);
+    Box question = run.wizard.WaitBox();
+    if (boxes) gallery.Box(run.wizard, question, "10-uninstall-question");
+    run.wizard.Answer(question, IDYES);
+    gallery.Operation(run, "uninstall", "11-uninstall-progress", "12-uninstall-finish");
 }
 
 // An installation that meets `obstacle` and ends with an error box on the progress page.
