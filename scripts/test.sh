@@ -41,7 +41,7 @@ step wine-build build_wine_tests
 # The Wine tests: their step line, then what CTest says of failed tests and its closing lines.
 log=$STEP_LOGS/wine-tests.log
 start=$SECONDS
-printf '%-9s ' "tests:"
+printf '%-11s ' "tests:"
 rc=0
 xvfb-run -a -s "-screen 0 1024x768x24" \
   ctest --test-dir "$root/build/wine-tests" --output-on-failure -j "$jobs" ${CTEST_ARGS:-} >"$log" 2>&1 </dev/null || rc=$?
