@@ -4,7 +4,8 @@
 # Usage: check-lng.sh [FILE.lng ...]   (default: the three files under res/lang)
 # A file is named after its language, 0804.lng, 0404.lng or 0409.lng, and is UTF-8 (as under
 # res/lang) or already in the language's code page (as shipped).
-# Writes build/gallery/<file name>/NN-<screen>.png and build/gallery/index.html. Prints one
+# Writes build/gallery/<file name>/NN-<screen>.png (the pages also at 120 DPI, in 120dpi/)
+# and build/gallery/index.html. Prints one
 # line per text that is bigger than its control: "SECTION/KEY PAGE page, control ID: N px too
 # wide|tall at DPI". Exits 1 when a text does not fit at 96 DPI; at 120 DPI such lines are
 # warnings, since the pages are laid out in pixels.
@@ -88,15 +89,15 @@ PY
   export E2E_PRODUCT_DIR=$stage E2E_LNG_FILE=$stage/source.lng E2E_DAMAGED_DIR=$stage/damaged
   mkdir -p "$gallery/$name"
   # Both resolutions at once, each in its own prefix and display.
-  run_driver "120-$name" "$locale" - pages dpi=120 >"$stage/120.log" 2>&1 &
+  run_driver "120-$name" "$locale" "$gallery/$name/120dpi" pages dpi=120 >"$stage/120.log" 2>&1 &
   waiting=$!
   rc96=0 rc120=0
   run_driver "96-$name" "$locale" "$gallery/$name" dpi=96 >"$stage/96.log" 2>&1 || rc96=$?
   wait $waiting || rc120=$?
   cp "$stage/96.log" "$STEP_LOGS/gallery-$name-96.log"
   cp "$stage/120.log" "$STEP_LOGS/gallery-$name-120.log"
-  for png in "$gallery/$name/$locale"-*.png; do
-    [ -e "$png" ] && mv "$png" "$gallery/$name/$(basename "$png" | sed "s/^$locale-//")"
+  for png in "$gallery/$name/$locale"-*.png "$gallery/$name/120dpi/$locale"-*.png; do
+    [ -e "$png" ] && mv "$png" "$(dirname "$png")/$(basename "$png" | sed "s/^$locale-//")"
   done
   sed -n 's/^screen //p' "$stage/96.log" >"$gallery/$name/screens.txt"
   count96=$(grep -cE "$overflow" "$stage/96.log" || true)
@@ -130,15 +131,17 @@ out = ["<!DOCTYPE html>", '<html><head><meta charset="utf-8"><title>Setup.exe in
        "<style>body{font-family:sans-serif}td{vertical-align:top;padding:6px}th{text-align:left}"
        "img{max-width:500px;border:1px solid #ccc}figcaption{font-family:monospace;font-size:90%}</style>",
        "</head><body><h1>Every screen of Setup.exe, by language file</h1>",
-       "<p>Under each picture: the SECTION/KEY of the language file's texts that it shows.</p>",
+       "<p>Under each picture: the SECTION/KEY of the language file's texts that it shows, and the page at 120 DPI.</p>",
        "<table><tr><th>screen</th>" + "".join(f"<th>{html.escape(n)}</th>" for n in files) + "</tr>"]
 for screen in screens:
     row = [f"<tr><th>{html.escape(screen)}</th>"]
     for name in files:
         if (screen, name) in keys:
             picture = f"{name}/{screen}.png"
+            larger = f"{name}/120dpi/{screen}.png"
+            also = f' <a href="{html.escape(larger)}">120 DPI</a>' if os.path.exists(os.path.join(gallery, larger)) else ""
             row.append(f'<td><figure><a href="{html.escape(picture)}"><img src="{html.escape(picture)}" alt="{html.escape(screen)}"></a>'
-                       f"<figcaption>{html.escape(' '.join(keys[(screen, name)]))}</figcaption></figure></td>")
+                       f"<figcaption>{html.escape(' '.join(keys[(screen, name)]))}{also}</figcaption></figure></td>")
         else:
             row.append("<td>(not shown)</td>")
     out.append("".join(row) + "</tr>")

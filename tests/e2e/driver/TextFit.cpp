@@ -42,6 +42,9 @@ std::vector<FitResult> TextFit::Measure(HWND page) {
         results.push_back(FitResult{key, text.control, text.tooWide, text.tooTall});
     }
     UnmapViewOfFile(shared);
+    // Every page paints a title: without it, the banner is no longer painted the way the
+    // library watches (a clipped ExtTextOutA), and its title would go unmeasured.
+    CHECK_MSG(results.empty() || results.front().control == measure::kBannerTitle, "no banner title was measured");
     return results;
 }
 
