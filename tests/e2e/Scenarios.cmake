@@ -56,7 +56,11 @@ set(E2E_TABLE
   "interrupt_uninstall      en_US   e2e        interrupt uninstall"
   "matrix_zh_CN             zh_CN   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
   "matrix_zh_TW             zh_TW   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
-  "matrix_en_US             en_US   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10")
+  "matrix_en_US             en_US   e2e,matrix matrix win98 winme nt40 win2k winxp win2003 win10"
+  "texts_fit_zh_CN          zh_CN   e2e        gallery pages"
+  "texts_fit_zh_TW          zh_TW   e2e        gallery pages"
+  "texts_fit_en_US          en_US   e2e        gallery pages"
+  "texts_too_long           en_US   e2e        fit_long_texts")
 
 foreach(row IN LISTS E2E_TABLE)
   string(REGEX REPLACE " +" ";" fields "${row}")

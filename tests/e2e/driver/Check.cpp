@@ -33,6 +33,11 @@ void ReportFailure(const char* file, int line, const std::string& what) {
     std::fflush(stdout);
 }
 
+void NoteFailure(const std::string& line) {
+    ++g_failures;
+    Note(line);
+}
+
 int FailureCount() {
     return g_failures;
 }

@@ -19,6 +19,8 @@ std::string Utf8(const std::wstring& text);
 
 void ReportFailure(const char* file, int line, const std::string& what);
 int FailureCount();
+// A failure reported in a line of its own making (for lines that tools read).
+void NoteFailure(const std::string& line);
 // Prints one line to the console (stdout), flushed at once so that CTest keeps the order.
 void Note(const std::string& text);
 

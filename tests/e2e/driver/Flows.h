@@ -7,7 +7,8 @@
 namespace e2e {
 
 // Welcome → Next → licence → accept: the licence page's Next now starts the installation.
-void AcceptLicence(Wizard& wizard);
+// With `pictures`, the welcome and licence pages are pictured as install-<page>.
+void AcceptLicence(Wizard& wizard, bool pictures = true);
 // Uninstall chosen on the maintenance page: its Finish now asks the uninstall question.
 void ChooseUninstall(Wizard& wizard);
 // Welcome → Next → licence → accept → Next → progress → finish → Close, checking little on

@@ -30,6 +30,14 @@ const char* LangTag(Lang lang) {
     }
 }
 
+const char* LangCode(Lang lang) {
+    switch (lang) {
+    case Lang::SimplifiedChinese: return "0804";
+    case Lang::TraditionalChinese: return "0404";
+    default: return "0409";
+    }
+}
+
 std::wstring FromUtf8(const std::string& text) { return machine::Wide(text, CP_UTF8); }
 
 namespace {
@@ -47,13 +55,28 @@ std::string Trim(const std::string& text) {
 
 // section|key (lower case) -> raw UTF-8 value of the language's string file source.
 using LangTable = std::map<std::string, std::string>;
+std::map<Lang, LangTable>& Tables() {
+    static std::map<Lang, LangTable> tables;
+    return tables;
+}
+std::wstring g_langFile;
+
+// The file given by UseLangFile or E2E_LNG_FILE (a file being checked for the current
+// language), or the source tree's.
+std::wstring LangFilePath(Lang lang) {
+    if (lang == CurrentLang()) {
+        if (!g_langFile.empty()) return g_langFile;
+        std::wstring given = WindowsPathFromEnvironment("E2E_LNG_FILE", false);
+        if (!given.empty()) return given;
+    }
+    return SourceDir() + L"\\res\\lang\\" + FromUtf8(LangCode(lang)) + L".lng";
+}
 
 const LangTable& SourceTable(Lang lang) {
-    static std::map<Lang, LangTable> tables;
+    std::map<Lang, LangTable>& tables = Tables();
     auto found = tables.find(lang);
     if (found != tables.end()) return found->second;
-    static const char* const codes[] = {"0804", "0404", "0409"};
-    std::wstring path = SourceDir() + L"\\res\\lang\\" + FromUtf8(codes[static_cast<int>(lang)]) + L".lng";
+    std::wstring path = LangFilePath(lang);
     bool exists = false;
     std::string content = ReadBytes(path, &exists);
     REQUIRE(exists);
@@ -102,6 +125,29 @@ std::wstring LangText(const char* section, const char* key, bool formatted) {
         }
     }
     return FromUtf8(out);
+}
+
+bool HasLangText(const char* section, const char* key) {
+    return SourceTable(CurrentLang()).count(Lower(section) + "|" + Lower(key)) != 0;
+}
+
+std::string LangKeyOf(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    for (const auto& entry : SourceTable(CurrentLang())) {
+        size_t bar = entry.first.find('|');
+        std::string section = entry.first.substr(0, bar), key = entry.first.substr(bar + 1);
+        if (LangText(section.c_str(), key.c_str()) != text && LangText(section.c_str(), key.c_str(), true) != text)
+            continue;
+        std::string name = section + "/" + key;
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return name;
+    }
+    return std::string();
+}
+
+void UseLangFile(const std::wstring& path) {
+    g_langFile = path;
+    Tables().erase(CurrentLang());
 }
 
 std::wstring LicenceFirstLine() {

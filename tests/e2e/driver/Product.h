@@ -13,10 +13,18 @@ enum class Lang { SimplifiedChinese, TraditionalChinese, English };
 // The language Setup.exe picks on this machine: from the OEM code page, as it does.
 Lang CurrentLang();
 const char* LangTag(Lang lang);        // "zh_CN", "zh_TW", "en_US"
+const char* LangCode(Lang lang);       // "0804", "0404", "0409": the string file's name
 // One text of the language's string file, read from its UTF-8 source; "\n" becomes a line
 // break, and with `formatted` the product name takes the place of "%s".
 std::wstring LangText(const char* section, const char* key, bool formatted = false);
 std::wstring FromUtf8(const std::string& text);
+// The language's string file source is res/lang/<code>.lng of the source tree, unless
+// E2E_LNG_FILE or UseLangFile names another file (UTF-8) for the current language.
+void UseLangFile(const std::wstring& path);
+bool HasLangText(const char* section, const char* key);
+// "SECTION/KEY" of the entry whose text, plain or with the product name put in, is `text`;
+// empty when no entry gives it.
+std::string LangKeyOf(const std::wstring& text);
 // The first line of the language's licence agreement, from its UTF-8 source.
 std::wstring LicenceFirstLine();
 

@@ -2,12 +2,27 @@
 #include "driver/Check.h"
 
 namespace e2e {
+HHOOK HookWizardThread(Wizard& wizard) {
+    // Loaded without running its start-up code: in this process the trap has nothing to do.
+    HMODULE library = LoadLibraryExW(DriverFolderFile(L"StepTrap.dll").c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
+    REQUIRE(library != NULL);
+    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "StepTrapHook")));
+    REQUIRE(hook != NULL);
+    // The hook is loaded into Setup.exe when its window thread next handles a sent message.
+    HHOOK handle = SetWindowsHookExW(WH_CALLWNDPROC, hook, library, GetWindowThreadProcessId(wizard.Frame(), NULL));
+    REQUIRE(handle != NULL);
+    Sync(wizard.Frame());
+    return handle;
+}
+
 StepTrap::StepTrap(const std::string& point) {
     m_armed = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapArmed");
     m_reached = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapReached");
-    REQUIRE(m_armed && m_reached);
+    m_release = CreateEventA(NULL, TRUE, FALSE, "E2eStepTrapRelease");
+    REQUIRE(m_armed && m_reached && m_release);
     ResetEvent(m_armed);
     ResetEvent(m_reached);
+    ResetEvent(m_release);
     SetEnvironmentVariableA("E2E_STOP_AT", point.c_str());
 }
 
@@ -16,19 +31,11 @@ StepTrap::~StepTrap() {
     if (m_hook) UnhookWindowsHookEx(m_hook);
     CloseHandle(m_armed);
     CloseHandle(m_reached);
+    CloseHandle(m_release);
 }
 
 void StepTrap::Arm(Wizard& wizard) {
-    // Loaded without running its start-up code: in this process the trap has nothing to do.
-    HMODULE library = LoadLibraryExW(DriverFolderFile(L"StepTrap.dll").c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
-    REQUIRE(library != NULL);
-    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "StepTrapHook")));
-    REQUIRE(hook != NULL);
-    DWORD uiThread = GetWindowThreadProcessId(wizard.Frame(), NULL);
-    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, hook, library, uiThread);
-    REQUIRE(m_hook != NULL);
-    // The hook is loaded into Setup.exe when its window thread next handles a sent message.
-    Sync(wizard.Frame());
+    m_hook = HookWizardThread(wizard);
     REQUIRE(WaitForSingleObject(m_armed, kStepTimeout) == WAIT_OBJECT_0);
 }
 

@@ -7,10 +7,15 @@
 
 namespace e2e {
 
+// Loads the trap library into Setup.exe: a window hook on the wizard's thread, which loads
+// the library there when that thread next handles a sent message (Sync does that).
+HHOOK HookWizardThread(Wizard& wizard);
+
 class StepTrap {
 public:
-    // point: "bar:N", "layout" or "unrecord:NAME" (see trap/StepTrap.cpp). Must exist before the
-    // Wizard is started: Setup.exe takes the point from its environment.
+    // point: "bar:N", "layout" or "unrecord:NAME", with "hold:" before it for a stop that
+    // Release ends (see trap/StepTrap.cpp). Must exist before the Wizard is started:
+    // Setup.exe takes the point from its environment.
     explicit StepTrap(const std::string& point);
     ~StepTrap();
     StepTrap(const StepTrap&) = delete;
@@ -20,10 +25,13 @@ public:
     void Arm(Wizard& wizard);
     // True once the worker stands at the point.
     bool WaitReached(DWORD timeoutMs = kStepTimeout);
+    // Lets a worker held at a "hold:" point go on.
+    void Release() { SetEvent(m_release); }
 
 private:
     HANDLE m_armed = NULL;
     HANDLE m_reached = NULL;
+    HANDLE m_release = NULL;
     HHOOK m_hook = NULL;
 };
 

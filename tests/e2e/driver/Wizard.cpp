@@ -158,17 +158,18 @@ void Wizard::HoldWorker() {
     throw ScenarioAbort{"hold the worker"};
 }
 
-void Wizard::Shot(const std::string& name) {
+void Wizard::Shot(const std::string& name, HWND window) {
     std::wstring folder = ShotsDir();
-    if (folder.empty() || !m_frame) return;
+    HWND target = window ? window : m_frame;
+    if (folder.empty() || !target) return;
     CreateDirectoryW(folder.c_str(), NULL);
     // Let every pending paint happen before the picture is taken.
-    RedrawWindow(m_frame, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-    Sync(m_frame);
+    RedrawWindow(target, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    Sync(target);
     Sleep(300);
-    Sync(m_frame);
+    Sync(target);
     std::wstring path = folder + L"\\" + FromUtf8(std::string(LangTag(CurrentLang())) + "-" + name) + L".bmp";
-    CHECK_MSG(CaptureWindow(m_frame, path), "no screenshot for " << name);
+    CHECK_MSG(CaptureWindow(target, path), "no screenshot for " << name);
 }
 
 }  // namespace e2e

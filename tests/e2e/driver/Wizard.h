@@ -68,8 +68,9 @@ public:
     void HoldWorker();
     void ReleaseWorker() { m_process.Resume(); }
 
-    // When screenshots are wanted (E2E_SHOTS_DIR), saves <lang>-<name>.bmp of the frame.
-    void Shot(const std::string& name);
+    // When screenshots are wanted (E2E_SHOTS_DIR), saves <lang>-<name>.bmp of the frame, or
+    // of `window` (a message box).
+    void Shot(const std::string& name, HWND window = NULL);
 
 private:
     SetupProcess m_process;

@@ -4,8 +4,12 @@
 //   bar:N     the worker is about to set the progress bar to N (the steps before are done)
 //   layout    the worker is about to register the layout (the earlier one is purged)
 //   unrecord:NAME  the worker is about to delete the record's value NAME
+// With "hold:" before the point, the worker waits there only until the driver sets the event
+// E2eStepTrapRelease, and then goes on.
+// The same hook also measures the texts of a page when the driver asks (Measure.cpp).
 #include <windows.h>
 #include <commctrl.h>
+#include "PatchFunction.h"
 
 namespace {
 enum class Point { None, Bar, Layout, Unrecord };
@@ -20,12 +24,18 @@ SendMessageFn g_sendMessage = nullptr;
 InstallImeFn g_installIme = nullptr;
 DeleteValueFn g_deleteValue = nullptr;
 
+bool g_hold = false;
+
 void Stop() {
     if (HANDLE reached = OpenEventA(EVENT_MODIFY_STATE, FALSE, "E2eStepTrapReached")) {
         SetEvent(reached);
         CloseHandle(reached);
     }
-    for (;;) Sleep(INFINITE);
+    HANDLE release = g_hold ? OpenEventA(SYNCHRONIZE, FALSE, "E2eStepTrapRelease") : NULL;
+    if (!release) for (;;) Sleep(INFINITE);
+    WaitForSingleObject(release, INFINITE);
+    CloseHandle(release);
+    g_point = Point::None;
 }
 
 LRESULT WINAPI TrappedSendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,41 +53,11 @@ LONG WINAPI TrappedRegDeleteValueA(HKEY key, LPCSTR name) {
     return g_deleteValue(key, name);
 }
 
-// Points every slot of the executable's writable sections that holds dll!function at
-// replacement: its import slot, or the slot where it keeps what GetProcAddress gave it.
-// Returns the old target, or nullptr when no slot held it.
-void* PatchFunction(const char* dll, const char* function, void* replacement) {
-    HMODULE library = GetModuleHandleA(dll);
-    void* target = library ? reinterpret_cast<void*>(GetProcAddress(library, function)) : nullptr;
-    if (!target) return nullptr;
-    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(NULL));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
-    bool patched = false;
-    for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
-        if (!(section->Characteristics & IMAGE_SCN_MEM_WRITE)) continue;
-        auto* slot = reinterpret_cast<void**>(base + section->VirtualAddress);
-        for (DWORD n = section->Misc.VirtualSize / sizeof(void*); n; --n, ++slot) {
-            if (*slot != target) continue;
-            DWORD protection = 0;
-            VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection);
-            *slot = replacement;
-            VirtualProtect(slot, sizeof(*slot), protection, &protection);
-            patched = true;
-        }
-    }
-    return patched ? target : nullptr;
-}
-
-bool InSetupExe() {
-    char path[MAX_PATH + 1] = {0};
-    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-    return length >= 10 && lstrcmpiA(path + length - 10, "\\Setup.exe") == 0;
-}
-
 void Arm() {
-    char point[32] = {0};
-    if (!InSetupExe() || !GetEnvironmentVariableA("E2E_STOP_AT", point, sizeof(point))) return;
+    char given[40] = {0};
+    if (!GetEnvironmentVariableA("E2E_STOP_AT", given, sizeof(given))) return;
+    g_hold = CompareStringA(LOCALE_INVARIANT, 0, given, 5, "hold:", 5) == CSTR_EQUAL;
+    const char* point = g_hold ? given + 5 : given;
     if (point[0] == 'b' && point[1] == 'a' && point[2] == 'r' && point[3] == ':') {
         g_barPosition = 0;
         for (const char* digit = point + 4; *digit >= '0' && *digit <= '9'; ++digit)
@@ -107,11 +87,19 @@ void Arm() {
 }
 }  // namespace
 
+// Measure.cpp
+void ArmMeasuring();
+void MeasureIfAsked(const CWPSTRUCT& message);
+
 extern "C" __declspec(dllexport) LRESULT CALLBACK StepTrapHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) MeasureIfAsked(*reinterpret_cast<const CWPSTRUCT*>(lParam));
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) Arm();
+    if (reason == DLL_PROCESS_ATTACH && InSetupExe()) {
+        Arm();
+        ArmMeasuring();
+    }
     return TRUE;
 }
