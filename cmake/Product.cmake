@@ -128,6 +128,8 @@ target_compile_definitions(setup_core PUBLIC WINVER=0x0400 _WIN32_WINNT=0x0400 _
 target_compile_options(setup_core PUBLIC -Wall -Wextra -fno-ident
   -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 target_compile_options(setup_core PRIVATE ${SETUP_CODE_OPTIONS} ${SETUP_LTO})
+# Setup.exe imports none of imm32, ole32, shell32 and comctl32 (it loads them by full path);
+# the test programs that link setup_core call them directly.
 target_link_libraries(setup_core PUBLIC imm32 ole32 uuid shell32 comctl32 gdi32 user32 advapi32 kernel32)
 
 # What the C and C++ libraries would otherwise supply, for Setup.exe alone: memory

@@ -17,34 +17,12 @@ const char* const kLayoutListPrefixes[] = {
     "ControlSet003\\Control\\Keyboard Layouts\\",
     "CurrentControlSet\\Control\\Keyboard Layouts\\"};
 
-// True when the layout key's "Ime File" names our module, in whatever folder and case
-// (Windows stores the file name, Wine the path as passed).
-bool NamesOurModule(HKEY layouts, const char* keyName) {
-    char file[SETUP_PATH_SIZE] = {0};
-    DWORD size = SETUP_PATH_SIZE - 1;  // the cleared last byte ends a text stored without a NUL
-    if (!ReadRegValue(layouts, "Ime File", REG_SZ, file, &size, keyName)) return false;
-    const char* name = file;
-    for (const char* c = file; *c; c = CharNextA(c))
-        if (*c == '\\' || *c == '/') name = c + 1;
-    return lstrcmpiA(name, g_payloadFiles[0]) == 0;
-}
-
-// With erase set, deletes the handle's key in every control set (missing ones are passed
-// over). Without it, tells whether some control set lists the handle for another module or
-// for none: a record can outlive our layout (Windows hands the handle of a layout removed by
-// other means to the next input method) or be damaged, and then names someone else's layout.
-bool VisitLayoutKeys(HKEY system, const char* handleText, bool erase) {
+void DeleteSystemLayoutKeys(HKEY system, const char* handleText) {
     for (const char* prefix : kLayoutListPrefixes) {
         char path[129];
-        HKEY key;
-        if (!JoinPath(path, sizeof(path), prefix, handleText)) continue;
-        if (erase) RegDeleteKeyA(system, path);
-        else if (RegOpenKeyExA(system, path, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            RegCloseKey(key);
-            if (!NamesOurModule(system, path)) return true;
-        }
+        if (JoinPath(path, sizeof(path), prefix, handleText))
+            RegDeleteKeyA(system, path);  // missing control sets are passed over
     }
-    return false;
 }
 
 // Deletes the first REG_SZ preload value whose data equals handleText, ignoring case.
@@ -78,6 +56,34 @@ int PurgePreloadEntry(const char* handleText) {
     }
     RegCloseKey(preload);
     return 1;
+}
+
+// True when the layout key's "Ime File" names our module, in whatever folder and case
+// (Windows stores the file name, Wine the path as passed).
+bool NamesOurModule(HKEY layouts, const char* keyName) {
+    char file[SETUP_PATH_SIZE] = {0};
+    DWORD size = SETUP_PATH_SIZE - 1;  // the cleared last byte ends a text stored without a NUL
+    if (!ReadRegValue(layouts, "Ime File", REG_SZ, file, &size, keyName)) return false;
+    const char* name = file;
+    for (const char* c = file; *c; c = CharNextA(c))
+        if (*c == '\\' || *c == '/') name = c + 1;
+    return lstrcmpiA(name, g_payloadFiles[0]) == 0;
+}
+
+// A record can outlive our layout (Windows hands the handle of a layout removed by other
+// means to the next input method) or be damaged, and then names someone else's layout:
+// true when some control set lists the handle for another module, or for none.
+bool ListedForAnotherModule(HKEY system, const char* handleText) {
+    for (const char* prefix : kLayoutListPrefixes) {
+        char path[129];
+        HKEY key;
+        if (!JoinPath(path, sizeof(path), prefix, handleText) ||
+            RegOpenKeyExA(system, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            continue;
+        RegCloseKey(key);
+        if (!NamesOurModule(system, path)) return true;
+    }
+    return false;
 }
 
 // A run ended between registering the layout and recording it leaves a layout that no
@@ -124,13 +130,13 @@ int RemoveRecordedLayout(HKEY root) {
 
     HKEY system;
     bool opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM", 0, KEY_ALL_ACCESS, &system) == ERROR_SUCCESS;
-    if (opened && VisitLayoutKeys(system, handleText, false)) {
+    if (opened && ListedForAnotherModule(system, handleText)) {
         RegCloseKey(system);
         return 0;
     }
     UnloadKeyboardLayout(reinterpret_cast<HKL>(static_cast<UINT_PTR>(handle)));
     if (!opened) return 0;
-    VisitLayoutKeys(system, handleText, true);
+    DeleteSystemLayoutKeys(system, handleText);
     RegCloseKey(system);
     return PurgePreloadEntry(handleText);
 }
